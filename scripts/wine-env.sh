@@ -1,0 +1,71 @@
+# Sourced by every script that runs a Windows program of this project under Wine.
+# Exports the environment, and offers tewo_prepare_prefix and tewo_ensure_display.
+
+TEWO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${TEWO_WINEPREFIX:-$TEWO_ROOT/build/wineprefix}
+export WINEARCH=win64
+export WINEDEBUG=-all
+# Without these overrides the first start waits on the Mono/Gecko installers.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Code page 932 comes from the glibc locale of every Wine process.
+export LC_ALL=ja_JP.UTF-8
+
+# Creates the prefix once (tens of seconds), maps the MS fonts to the IPA
+# fonts and switches off the crash dialog, which would hang a run under Xvfb.
+tewo_prepare_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.tewo-ready" ]; then
+      echo "preparing the Wine prefix $WINEPREFIX" >&2
+      wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+      local reg="$WINEPREFIX/tewo-setup.reg"
+      printf '%s\r\n' \
+        'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"ＭＳ Ｐゴシック"="IPAPGothic"' \
+        '"ＭＳ ゴシック"="IPAGothic"' \
+        '"MS UI Gothic"="IPAPGothic"' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' \
+        '"ShowCrashDialog"=dword:00000000' '' |
+        { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+      wine regedit "$reg" >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.tewo-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts a virtual display when none is set. Sets TEWO_XVFB_PID when it
+# started one, so that the caller stops only what it started.
+tewo_ensure_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    TEWO_XVFB_PID=$!
+    local i
+    for i in $(seq 1 100); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$TEWO_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$TEWO_XVFB_PID" 2>/dev/null || true
+    unset TEWO_XVFB_PID
+  done
+  echo "could not start a virtual X display" >&2
+  return 1
+}
+
+tewo_stop_display() {
+  if [ -n "${TEWO_XVFB_PID:-}" ]; then
+    kill "$TEWO_XVFB_PID" 2>/dev/null || true
+    wait "$TEWO_XVFB_PID" 2>/dev/null || true
+    unset TEWO_XVFB_PID
+  fi
+}

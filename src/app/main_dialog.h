@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "framework/dialog.h"
+#include "framework/list_box.h"
+#include "framework/message_map.h"
+#include "script/script_expansion.h"
+
+// The tool's main window: conversion mode, destination folder, source list,
+// and the buttons and menu that open everything else.
+class CMainDialog : public CDialog {
+ public:
+  CMainDialog();
+
+  // What the other parts of the tool read and set.
+  tewo::ConversionMode Mode() const;
+  CListBox& SourceList() { return sourceList_; }
+  void SetStatus(const std::string& text) const;
+
+  std::string lastScriptPath;         // the script chosen in the last save dialog; not kept
+  std::string scriptFolder;           // its drive and folder; kept in the settings file
+  std::string sourceFolder;           // folder of the last file the source dialog returned
+  std::string rememberedDestination;  // the destination a button last set
+  std::string restoreSwitch = "0";    // "1" restores the folders at start-up
+
+ protected:
+  BOOL OnInitDialog() override;
+  // Enter and Esc never close the main dialog.
+  void OnOK() override {}
+  void OnCancel() override {}
+  bool OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+
+ private:
+  INT_PTR OnSysCommand(WPARAM wp, LPARAM lp);
+  INT_PTR OnPaint(WPARAM wp, LPARAM lp);
+  INT_PTR OnQueryDragIcon(WPARAM wp, LPARAM lp);
+  INT_PTR OnClose(WPARAM wp, LPARAM lp);
+  INT_PTR OnSetCursor(WPARAM wp, LPARAM lp);
+  INT_PTR OnCtlColorStatic(WPARAM wp, LPARAM lp);
+  void OnDxfToDwg();
+  void OnDwgToDxf();
+  void OnAppExit();
+  void OnAppAbout();
+  void OnRegisterDxfToDwg();
+  void OnRegisterDwgToDxf();
+  void OnHelpContents();
+  void OnEditScript();
+  void OnSaveScript();
+
+  void TrimSystemMenu();
+  void SetHint(int labelId, const std::string& text) const;
+  void ShowModeCaption(tewo::ConversionMode mode) const;
+
+  static const MessageMapEntry<CMainDialog> kMessageMap[];
+
+  HICON icon_;
+  CListBox sourceList_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Double-byte awareness for the ANSI code page 932 (Shift-JIS). Every file and
+// text of the tool is Shift-JIS bytes, so the core walks strings character by
+// character and never takes a trail byte (which may be 0x5C or 0x2E) for a
+// separator or a dot.
+
+#include <cstddef>
+#include <string_view>
+
+namespace tewo {
+
+// True for a lead byte of code page 932: 0x81-0x9F and 0xE0-0xFC.
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Length in bytes of the character starting at text[pos]: 2 for a lead byte
+// followed by another byte, else 1.
+constexpr std::size_t CharLength(std::string_view text, std::size_t pos) {
+  return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
+}  // namespace tewo

@@ -1,0 +1,35 @@
+#pragma once
+// Splitting of paths into drive, folder, base name and extension, as the C
+// runtime's splitpath does with double-byte awareness, but without any
+// length limit on the parts.
+
+#include <string>
+#include <string_view>
+
+namespace tewo {
+
+struct PathParts {
+  std::string drive;  // "C:" when the path starts with a letter and a colon, else empty
+  std::string dir;    // up to and including the last "\" or "/"
+  std::string fname;  // the last component without its extension
+  std::string ext;    // from the last "." of the last component, dot included
+};
+
+PathParts SplitPath(std::string_view path);
+
+// Drive and folder of a path, ending with its separator ("C:\s\" for "C:\s\a.scr").
+std::string FolderOf(std::string_view path);
+
+// Base name and extension of a path ("a.scr" for "C:\s\a.scr").
+std::string FileNameOf(std::string_view path);
+
+// True when the last character of text is a single-byte "\". A trail byte
+// 0x5C of a double-byte character (表, 能, ソ, 予) does not count.
+bool EndsWithBackslash(std::string_view text);
+
+// Copies of text with the single-byte letters A-Z / a-z changed; bytes of
+// double-byte characters are left alone.
+std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
+
+}  // namespace tewo

@@ -1,0 +1,140 @@
+#include "framework/dialog.h"
+
+#include "framework/win_app.h"
+
+CDialog::~CDialog() {
+  // A modeless window still open when its object goes away must not call
+  // back into the destroyed object.
+  if (m_hWnd != nullptr) {
+    ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
+    if (!modal_) AfxGetApp()->RemoveModeless(m_hWnd);
+  }
+}
+
+INT_PTR CDialog::DoModal() {
+  // Without a parent a dialog is owned by the main window, as long as that
+  // is another window.
+  HWND owner = parent_ ? parent_->m_hWnd : nullptr;
+  CWinApp* app = AfxGetApp();
+  if (owner == nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this)
+    owner = app->m_pMainWnd->m_hWnd;
+  if (owner != nullptr) owner = ::GetAncestor(owner, GA_ROOT);
+
+  modal_ = true;
+  modalResult_ = -1;
+  inModalLoop_ = true;
+  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+                                   DialogProc, reinterpret_cast<LPARAM>(this));
+  if (hwnd == nullptr) {
+    inModalLoop_ = false;
+    return -1;
+  }
+  const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
+  if (disableOwner) ::EnableWindow(owner, FALSE);
+  if (inModalLoop_) {
+    ::ShowWindow(hwnd, SW_SHOW);
+    RunModalLoop();
+  }
+  // Enable the owner before the dialog goes, so that the activation returns to it.
+  if (disableOwner) ::EnableWindow(owner, TRUE);
+  if (m_hWnd != nullptr) {
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    ::DestroyWindow(m_hWnd);
+  }
+  if (owner != nullptr) ::SetActiveWindow(owner);
+  modal_ = false;
+  return modalResult_;
+}
+
+void CDialog::RunModalLoop() {
+  CWinApp* app = AfxGetApp();
+  MSG msg;
+  while (inModalLoop_) {
+    BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // Leave WM_QUIT for the loop outside.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got == -1) break;
+    if (app->PreTranslateModeless(msg)) continue;
+    if (m_hWnd != nullptr && ::IsDialogMessageA(m_hWnd, &msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* owner) {
+  templateId_ = templateId;
+  modal_ = false;
+  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId),
+                                   owner ? owner->m_hWnd : nullptr, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+  if (hwnd == nullptr) return FALSE;
+  AfxGetApp()->AddModeless(hwnd);
+  return TRUE;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  if (modal_) {
+    modalResult_ = result;
+    inModalLoop_ = false;
+    // Wake the modal loop in case no other message is on its way.
+    if (m_hWnd != nullptr) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+  } else if (m_hWnd != nullptr) {
+    ::ShowWindow(m_hWnd, SW_HIDE);
+  }
+}
+
+void CDialog::DestroyWindow() {
+  if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+  CDialog* self = nullptr;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<CDialog*>(lp);
+    ::SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    self->m_hWnd = hwnd;
+  } else {
+    self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+  }
+  if (self == nullptr) return FALSE;
+  // Nothing may unwind through the system's code.
+  try {
+    return self->HandleMessage(message, wp, lp);
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+  if (message == WM_NCDESTROY) {
+    HWND hwnd = m_hWnd;
+    ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    m_hWnd = nullptr;
+    if (!modal_) AfxGetApp()->RemoveModeless(hwnd);
+    PostNcDestroy();  // may delete this
+    return FALSE;
+  }
+  INT_PTR result = FALSE;
+  if (OnMessage(message, wp, lp, result)) return result;
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND:
+      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == IDOK) {
+        OnOK();
+        return TRUE;
+      }
+      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return FALSE;
+}

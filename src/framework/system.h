@@ -1,0 +1,41 @@
+#pragma once
+// Everything that blocks on the user or ends the process goes through this
+// interface: message boxes and beeps, the common dialogs, the folder browser,
+// key state and process exit. The real implementation calls the Win32
+// functions themselves; tests put in one that answers as a user would.
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <string>
+
+class ISystem {
+ public:
+  virtual ~ISystem() = default;
+
+  virtual void MessageBeep(UINT type) = 0;
+  virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                         UINT type) = 0;
+  virtual BOOL GetOpenFileName(OPENFILENAMEA& ofn) = 0;
+  virtual BOOL GetSaveFileName(OPENFILENAMEA& ofn) = 0;
+  virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) = 0;
+  virtual SHORT GetKeyState(int virtualKey) = 0;
+
+  // Ends the process at once. A test implementation records the status and
+  // returns, so callers return right after calling it.
+  virtual void ExitProcess(UINT exitCode) = 0;
+};
+
+// The implementation that calls Windows.
+class CWin32System final : public ISystem {
+ public:
+  void MessageBeep(UINT type) override;
+  int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                 UINT type) override;
+  BOOL GetOpenFileName(OPENFILENAMEA& ofn) override;
+  BOOL GetSaveFileName(OPENFILENAMEA& ofn) override;
+  PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
+  SHORT GetKeyState(int virtualKey) override;
+  void ExitProcess(UINT exitCode) override;
+};

@@ -1,0 +1,50 @@
+#pragma once
+// The application object: exists once, as a static object of the program.
+// It is the only global: the framework reaches it through AfxGetApp().
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/system.h"
+
+class CWnd;
+
+class CWinApp {
+ public:
+  CWinApp();
+  virtual ~CWinApp();
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+
+  // Runs the program. Returning FALSE ends the process without a message loop.
+  virtual BOOL InitInstance() { return FALSE; }
+
+  // Full path of the running executable.
+  virtual std::string ModuleFileName() const;
+
+  ISystem& System() { return *system_; }
+  void SetSystem(std::unique_ptr<ISystem> system) { system_ = std::move(system); }
+
+  // Modeless windows that take part in the modal loops' dialog navigation.
+  void AddModeless(HWND hwnd);
+  void RemoveModeless(HWND hwnd);
+  // Gives a modeless window the message when it is meant for it.
+  bool PreTranslateModeless(MSG& msg);
+
+  HINSTANCE m_hInstance = nullptr;
+  CWnd* m_pMainWnd = nullptr;
+
+ private:
+  std::unique_ptr<ISystem> system_;
+  std::vector<HWND> modeless_;
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+
+// The 3-D look of dialog controls is the system's own on every Windows the
+// tool runs on; kept as the start-up step that asks for it.
+inline void Enable3dControlsStatic() {}

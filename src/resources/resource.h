@@ -1,0 +1,91 @@
+#pragma once
+// Resource and control ids, grouped per window. The numbers are part of the
+// tool's interface (tests and robots address controls by them).
+
+// Application
+#define IDR_MAINFRAME 128  // application icon
+#define IDI_DESKTOP 140    // "dt" glyph
+#define IDI_CLEAR 141      // "c" glyph
+#define IDI_BROWSE 142     // "..." glyph
+#define IDM_ABOUTBOX 0x0010
+#define IDS_ABOUTBOX 101
+
+// About box
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_ICON 1029
+#define IDC_ABOUT_VERSION 1016
+
+// Main dialog
+#define IDD_MAIN 102
+#define IDR_MAIN_MENU 130
+#define IDC_SAVE_SCRIPT 1001
+#define IDC_DESTINATION 1004
+#define IDC_SOURCE_LIST 1007
+#define IDC_BROWSE_DESTINATION 1008
+#define IDC_CHOOSE_SOURCES 1009
+#define IDC_DELETE_SOURCES 1010
+#define IDC_DESKTOP 1011
+#define IDC_DXF_TO_DWG 1012
+#define IDC_DWG_TO_DXF 1013
+#define IDC_EDIT_SCRIPT 1014
+#define IDC_COUNT_LABEL 1015
+#define IDC_DESTINATION_CAPTION 1016
+#define IDC_SOURCE_CAPTION 1017
+#define IDC_STATUS 1018
+#define IDC_DESTINATION_HINT 1025
+#define IDC_SOURCE_HINT 1026
+#define IDC_MODE_CAPTION 1029
+#define ID_APP_EXIT 32771
+#define ID_REGISTER_DXF_TO_DWG 32774
+#define ID_REGISTER_DWG_TO_DXF 32775
+#define ID_HELP_CONTENTS 32777
+#define ID_APP_ABOUT 32778
+#define IDS_HINT_SOURCE_LIST 1007
+#define IDS_HINT_BROWSE_DESTINATION 1008
+#define IDS_HINT_CHOOSE_SOURCES 1009
+#define IDS_HINT_DELETE_SOURCES 1010
+#define IDS_HINT_DESKTOP 1011
+
+// Command registration dialogs
+#define IDD_REGISTER_DXF_TO_DWG 133
+#define IDD_REGISTER_DWG_TO_DXF 134
+#define IDC_REGISTER_CLOSE 1000
+#define IDC_REGISTER_SAVE 1001
+#define IDC_FIRST_INPUT 1004
+#define IDC_REGISTER_DEFAULT 1008
+#define IDC_FIRST_OUTPUT 1020
+#define IDC_LATER_INPUT 1021
+#define IDC_LATER_OUTPUT 1022
+#define IDC_PRECISION 1024
+#define IDS_FACTORY_FIELD1 2001
+#define IDS_FACTORY_FIELD2 2002
+#define IDS_FACTORY_FIELD3 2003
+#define IDS_FACTORY_FIELD4 2004
+#define IDS_FACTORY_FIELD5 2011
+#define IDS_FACTORY_FIELD6 2012
+#define IDS_FACTORY_FIELD7 2013
+#define IDS_FACTORY_FIELD8 2014
+#define IDS_FACTORY_PRECISION 2015
+
+// Script editor
+#define IDD_EDITOR 131
+#define IDR_EDITOR_MENU 135
+#define IDC_EDITOR_TEXT 1004
+#define IDC_EDITOR_PATH 1016
+#define IDC_EDITOR_STATUS 1017
+#define ID_EDITOR_OPEN 32779
+#define ID_EDITOR_EXIT 32781
+#define ID_EDITOR_SAVE 32782
+#define ID_EDITOR_SAVE_AS 32783
+#define ID_EDITOR_FIND 32784
+#define ID_EDITOR_REPLACE 32785
+#define ID_EDITOR_NEW 32788
+
+// Help window
+#define IDD_HELP 132
+#define IDC_HELP_CLOSE 1000
+#define IDC_HELP_TEXT 1004
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

@@ -1,0 +1,50 @@
+#pragma once
+// Expansion of the command templates into script lines, one Input and one
+// Output block per source entry.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "script/command_template.h"
+
+namespace tewo {
+
+enum class ConversionMode { DxfToDwg, DwgToDxf };
+
+inline constexpr const char* kFileNameMarker = "//ファイル名";
+inline constexpr const char* kPrecisionMarker = "//精度";
+inline constexpr const char* kEndMarker = "//E";
+
+// ".dwg" for DXF to DWG, ".dxf" for DWG to DXF.
+const char* NewExtension(ConversionMode mode);
+
+// "dxftodwg.scr" or "dwgtodxf.scr".
+const char* DefaultScriptName(ConversionMode mode);
+
+// The name the save dialog proposes: the file name of the last script path,
+// unless that is empty or one of the two default names, which give the mode's
+// default name.
+std::string ProposedScriptName(std::string_view lastScriptPath, ConversionMode mode);
+
+// Folder text + base name of the source + extension. The folder text is used
+// as it is (the caller has made it end with "\").
+std::string DestinationPath(std::string_view source, std::string_view folder,
+                            std::string_view extension);
+
+using LineSink = std::function<void(std::string_view)>;
+
+// Calls sink for every script line, without line breaks. Entries are used
+// after blank trimming; the first entry takes the mode's first-file blocks,
+// every further entry the later-file blocks.
+void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
+                  std::string_view destinationFolder, const CommandTemplateSet& templates,
+                  const LineSink& sink);
+
+std::vector<std::string> ExpandScriptLines(ConversionMode mode,
+                                           const std::vector<std::string>& entries,
+                                           std::string_view destinationFolder,
+                                           const CommandTemplateSet& templates);
+
+}  // namespace tewo

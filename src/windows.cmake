@@ -1,0 +1,41 @@
+# The Windows program: the thin framework, the windows, and tewo.exe.
+add_library(tewo_framework STATIC
+  framework/dialog.cpp
+  framework/file_dialog.cpp
+  framework/gdi.cpp
+  framework/list_box.cpp
+  framework/system.cpp
+  framework/win_app.cpp
+  framework/wnd.cpp
+)
+target_include_directories(tewo_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi32 user32)
+
+# The windows of the tool, without the application object, so that tests can
+# create them under an application object of their own.
+add_library(tewo_ui STATIC
+  app/about_dialog.cpp
+  app/main_dialog.cpp
+  app/script_tool_app.cpp
+  script/save_script_operation.cpp
+  script/template_file_location.cpp
+)
+target_link_libraries(tewo_ui PUBLIC tewo_framework)
+
+set(TEWO_RESOURCE_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/resources/tewo.rc CACHE INTERNAL "")
+
+add_executable(tewo WIN32
+  app/main.cpp
+  framework/win_main.cpp
+  ${TEWO_RESOURCE_SCRIPT}
+)
+target_link_libraries(tewo PRIVATE tewo_ui)
+# The resource script finds its icons beside it.
+target_include_directories(tewo PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+if(MINGW)
+  target_link_options(tewo PRIVATE -static -mwindows)
+endif()
+
+# The install folder: the program, the factory command template file and the help text.
+install(TARGETS tewo RUNTIME DESTINATION .)
+install(FILES resources/tewoc.ini resources/help.txt DESTINATION .)
