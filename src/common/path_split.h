@@ -17,15 +17,30 @@ struct PathParts {
 
 PathParts SplitPath(std::string_view path);
 
+// The same split as views into path (valid as long as the text of path is);
+// allocates nothing, for loops over many paths.
+struct PathPartViews {
+  std::string_view drive;
+  std::string_view dir;
+  std::string_view fname;
+  std::string_view ext;
+};
+PathPartViews SplitPathViews(std::string_view path);
+
 // Drive and folder of a path, ending with its separator ("C:\s\" for "C:\s\a.scr").
 std::string FolderOf(std::string_view path);
 
 // Base name and extension of a path ("a.scr" for "C:\s\a.scr").
 std::string FileNameOf(std::string_view path);
+std::string_view FileNameView(std::string_view path);  // the same, as a view into path
 
 // True when the last character of text is a single-byte "\". A trail byte
 // 0x5C of a double-byte character (表, 能, ソ, 予) does not count.
 bool EndsWithBackslash(std::string_view text);
+
+// text with a "\" appended unless EndsWithBackslash(text) ("D:\out" gives
+// "D:\out\", "D:\表" gives "D:\表\").
+std::string WithTrailingBackslash(std::string_view text);
 
 // Copies of text with the single-byte letters A-Z / a-z changed; bytes of
 // double-byte characters are left alone.

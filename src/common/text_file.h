@@ -5,9 +5,12 @@
 // the platform's narrow file functions unchanged.
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "common/byte_scan.h"
 
 namespace tewo {
 
@@ -23,17 +26,21 @@ class TextFileReader {
 
   enum class Result { Piece, End, Error };
 
-  // Reads like fgets with a buffer of maxBytes + 1: at most maxBytes bytes,
-  // stopping after a LF, which stays in the piece. End when nothing is left,
-  // Error on a read failure.
+  // Reads like fgets with a buffer of maxBytes + 1: at most maxBytes bytes
+  // (maxBytes at least 1), stopping after a LF, which stays in the piece.
+  // End when nothing is left, Error on a read failure (also when part of a
+  // piece had been read before it).
   Result ReadPiece(std::string& piece, std::size_t maxBytes);
 
  private:
   int NextByte();  // a byte, or EOF at the end of the text, or -2 on error
+  int RawByte();   // the next byte of the file as it is, or EOF, or -2
+  bool Refill();
 
   FilePtr file_;
-  std::string buffer_;
+  std::string buffer_;  // raw bytes of the file
   std::size_t pos_ = 0;
+  std::size_t filled_ = 0;
   bool ended_ = false;  // 0x1A or the physical end was met
   bool failed_ = false;
 };
@@ -43,17 +50,40 @@ class TextFileWriter {
   // Creates the file or empties it. False when that fails.
   bool Create(const std::string& path);
 
-  // Writes text, every LF as CR LF. False when the write failed.
+  // Writes text, every LF as CR LF. The bytes are collected in the writer's
+  // own buffer and go to the file in large pieces, so a failure shows at the
+  // call that hands a full buffer to the file: false when that write failed
+  // (or no file is open).
   bool Write(std::string_view text);
 
-  // Flushes and closes. False when that failed.
+  // Writes text and a line break: the same as Write(text) then Write("\n"),
+  // in one call. Inline for the common case of a line that fits the buffer
+  // and holds no LF of its own.
+  bool WriteLine(std::string_view text) {
+    if (file_ && used_ + text.size() + 2 <= buffer_.size() && !ContainsByte(text, '\n')) {
+      char* out = buffer_.data() + used_;
+      std::memcpy(out, text.data(), text.size());
+      out[text.size()] = '\r';
+      out[text.size() + 1] = '\n';
+      used_ += text.size() + 2;
+      return true;
+    }
+    return WriteLineSlow(text);
+  }
+
+  // Flushes and closes. False when that failed or when any write since
+  // Create failed.
   bool Close();
 
  private:
   bool Flush();
+  bool Append(std::string_view text);  // LF as CR LF, into the buffer
+  bool WriteLineSlow(std::string_view text);
 
   FilePtr file_;
-  std::string buffer_;
+  std::string buffer_;  // a fixed block; used_ bytes of it hold output
+  std::size_t used_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace tewo

@@ -31,11 +31,21 @@ struct TemplateLine {
   std::string line;  // the whole piece without its LF
 };
 
+// Splits one line (without its LF) into number and text; a line shorter than
+// three bytes has empty text.
+TemplateLine ParseTemplateLine(std::string_view line);
+
 // Reads every piece of the file (at most 254 bytes, a longer line comes as
-// several pieces). Empty when the file cannot be opened or a read fails.
+// several pieces), one trailing LF removed from each. Empty (nullopt) when
+// the file cannot be opened or a read fails.
 std::optional<std::vector<TemplateLine>> ReadTemplateLines(const std::string& path);
 
-// What script generation takes from the file.
+// The message that script generation shows for a line with an invalid field
+// number: "登録ｺﾏﾝﾄﾞｴﾗｰ", LF and the whole line as read, however long.
+std::string InvalidFieldMessage(std::string_view line);
+
+// What script generation takes from the file. Blocks and the precision keep
+// every line and byte the file holds.
 struct CommandTemplateSet {
   std::array<std::vector<std::string>, 8> blocks;  // blocks[0] is field 01
   std::string precision;                           // every field-09 text, appended

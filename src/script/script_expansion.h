@@ -28,8 +28,10 @@ const char* DefaultScriptName(ConversionMode mode);
 // default name.
 std::string ProposedScriptName(std::string_view lastScriptPath, ConversionMode mode);
 
-// Folder text + base name of the source + extension. The folder text is used
-// as it is (the caller has made it end with "\").
+// Folder text + base name of the source + extension. The base name is taken
+// from the source after blank trimming, its drive, folder and extension
+// dropped. The folder text is used as it is (the caller has made it end with
+// "\"). No length limit.
 std::string DestinationPath(std::string_view source, std::string_view folder,
                             std::string_view extension);
 
@@ -37,7 +39,12 @@ using LineSink = std::function<void(std::string_view)>;
 
 // Calls sink for every script line, without line breaks. Entries are used
 // after blank trimming; the first entry takes the mode's first-file blocks,
-// every further entry the later-file blocks.
+// every further entry the later-file blocks, each Input block then its Output
+// block. In a block, "//E" ends it unwritten; "//ファイル名" gives the entry (Input)
+// or its destination path (Output), quoted when it holds a blank; "//精度"
+// gives the DXF precision in blocks 04, 06 and 08 only. Every other line,
+// "//e" among them, is passed on unchanged. The view handed to sink is valid
+// only during the call.
 void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
                   std::string_view destinationFolder, const CommandTemplateSet& templates,
                   const LineSink& sink);

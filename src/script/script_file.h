@@ -12,7 +12,9 @@ namespace tewo {
 class ScriptFileWriter {
  public:
   bool Create(const std::string& path);  // false when the file cannot be created
-  void WriteLine(std::string_view line);
+  void WriteLine(std::string_view line) {
+    if (!writer_.WriteLine(line)) failed_ = true;
+  }
   bool Finish();  // closes; false when any write or the close failed
 
  private:
