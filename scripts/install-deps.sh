@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   googletest libgtest-dev libbenchmark-dev
   wine wine64 xvfb x11-utils locales
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-wine
   imagemagick zip
 )
 

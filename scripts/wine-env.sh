@@ -12,6 +12,8 @@ export LC_ALL=ja_JP.UTF-8
 
 # Creates the prefix once (tens of seconds), maps the MS fonts to the IPA
 # fonts and switches off the crash dialog, which would hang a run under Xvfb.
+# Windows are not handed to a window manager: Wine draws their frames itself,
+# and without a manager it would wait two seconds for every hidden window.
 tewo_prepare_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
@@ -28,7 +30,9 @@ tewo_prepare_prefix() {
         '"ＭＳ ゴシック"="IPAGothic"' \
         '"MS UI Gothic"="IPAPGothic"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' \
-        '"ShowCrashDialog"=dword:00000000' '' |
+        '"ShowCrashDialog"=dword:00000000' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
+        '"Managed"="N"' '' |
         { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
       wine regedit "$reg" >/dev/null 2>&1
       wineserver -w

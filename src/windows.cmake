@@ -39,3 +39,12 @@ endif()
 # The install folder: the program, the factory command template file and the help text.
 install(TARGETS tewo RUNTIME DESTINATION .)
 install(FILES resources/tewoc.ini resources/help.txt DESTINATION .)
+
+# The install folder as a zip for Windows users: build/mingw/tewo.zip.
+add_custom_target(tewo_zip
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/tewo
+  COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${CMAKE_BINARY_DIR}/tewo
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/tewo.zip --format=zip tewo
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  DEPENDS tewo
+  COMMENT "Packing the install folder into tewo.zip")

@@ -88,8 +88,8 @@ BOOL CMainDialog::OnInitDialog() {
   return TRUE;
 }
 
-// Appends the About item and removes Restore, Size and Maximise: deleting
-// position 0 three times moves the later items up each time.
+// Appends the About item and removes Restore, Size and Maximise: positions 0,
+// 1 and 2 are deleted in this order, each deletion moving the later items up.
 void CMainDialog::TrimSystemMenu() {
   HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
   if (menu == nullptr) return;
@@ -97,7 +97,7 @@ void CMainDialog::TrimSystemMenu() {
   if (about.empty()) return;
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about.c_str());
-  for (int i = 0; i < 3; ++i) ::DeleteMenu(menu, 0, MF_BYPOSITION);
+  for (UINT position = 0; position < 3; ++position) ::DeleteMenu(menu, position, MF_BYPOSITION);
 }
 
 INT_PTR CMainDialog::OnSysCommand(WPARAM wp, LPARAM) {

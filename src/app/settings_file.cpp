@@ -1,0 +1,61 @@
+#include "app/settings_file.h"
+
+#include "common/path_split.h"
+#include "common/text_file.h"
+#include "common/text_util.h"
+
+namespace tewo {
+
+namespace {
+
+// One line of at most maxBytes bytes (line break included) with its line
+// break removed; absent at the end of the file or on a read failure.
+std::optional<std::string> ReadLine(TextFileReader& reader, std::size_t maxBytes) {
+  std::string piece;
+  if (reader.ReadPiece(piece, maxBytes) != TextFileReader::Result::Piece) return std::nullopt;
+  if (piece.back() == '\n') piece.pop_back();
+  return piece;
+}
+
+}  // namespace
+
+std::string SettingsPathFor(std::string_view exePath) {
+  PathPartViews parts = SplitPathViews(exePath);
+  std::string path;
+  path.reserve(exePath.size() + 4);
+  path.append(parts.drive).append(parts.dir).append(parts.fname).append(".ini");
+  return ToLowerAscii(path);
+}
+
+StoredSettings ReadSettingsFile(const std::string& path) {
+  StoredSettings stored;
+  TextFileReader reader;
+  if (!reader.Open(path)) return stored;
+
+  stored.restoreSwitch = ReadLine(reader, kSettingsShortLineBytes);
+  if (!stored.restoreSwitch) return stored;
+  std::optional<std::string> modeLine = ReadLine(reader, kSettingsShortLineBytes);
+  if (!modeLine) return stored;
+  stored.mode = *modeLine == "0" ? ConversionMode::DxfToDwg : ConversionMode::DwgToDxf;
+
+  if (!RestoresFolders(*stored.restoreSwitch)) return stored;
+  stored.destination = ReadLine(reader, kSettingsFolderLineBytes);
+  if (!stored.destination) return stored;
+  stored.sourceFolder = ReadLine(reader, kSettingsFolderLineBytes);
+  if (!stored.sourceFolder) return stored;
+  stored.scriptFolder = ReadLine(reader, kSettingsFolderLineBytes);
+  return stored;
+}
+
+bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings) {
+  TextFileWriter writer;
+  if (!writer.Create(path)) return false;
+  bool ok = writer.WriteLine(settings.restoreSwitch);
+  ok = writer.WriteLine(settings.mode == ConversionMode::DxfToDwg ? "0" : "1") && ok;
+  ok = writer.WriteLine(TrimBlanksView(settings.destination)) && ok;
+  ok = writer.WriteLine(TrimBlanksView(settings.sourceFolder)) && ok;
+  ok = writer.WriteLine(TrimBlanksView(settings.scriptFolder)) && ok;
+  return writer.Close() && ok;
+}
+
+}  // namespace tewo

@@ -1,0 +1,52 @@
+#pragma once
+// The settings file: five lines beside the executable that keep the restore
+// switch, the conversion mode and three folders from one run to the next.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "script/script_expansion.h"
+
+namespace tewo {
+
+// The executable's path with ".ini" for its extension, the whole path in
+// lower case (single-byte letters only; double-byte characters stay).
+std::string SettingsPathFor(std::string_view exePath);
+
+// Bytes that one read of line 1 or 2 takes, and of lines 3 to 5, line break
+// included; a longer line is cut there and its rest read as the next line.
+inline constexpr std::size_t kSettingsShortLineBytes = 9;
+inline constexpr std::size_t kSettingsFolderLineBytes = 259;
+
+// What a settings file holds. A line that the file does not have (or that
+// is not read) is absent, and the caller keeps its default for it.
+struct StoredSettings {
+  std::optional<std::string> restoreSwitch;  // line 1 as read, line break removed
+  std::optional<ConversionMode> mode;        // line 2: "0" is DXF to DWG, anything else DWG to DXF
+  // Lines 3 to 5, read only when line 1 restores them (see RestoresFolders).
+  std::optional<std::string> destination;
+  std::optional<std::string> sourceFolder;
+  std::optional<std::string> scriptFolder;
+};
+
+// Only the restore switch "1" brings the folders back.
+inline bool RestoresFolders(std::string_view restoreSwitch) { return restoreSwitch == "1"; }
+
+// Reads the settings file. A missing or unreadable file gives nothing; a
+// read failure ends the reading there.
+StoredSettings ReadSettingsFile(const std::string& path);
+
+struct SettingsToWrite {
+  std::string restoreSwitch;  // written as held
+  ConversionMode mode = ConversionMode::DxfToDwg;
+  std::string destination;  // the three folders are written after blank trimming
+  std::string sourceFolder;
+  std::string scriptFolder;
+};
+
+// Creates or empties the settings file and writes its five lines. False
+// when the file cannot be created or a write fails.
+bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings);
+
+}  // namespace tewo

@@ -1,0 +1,41 @@
+#pragma once
+// A robot that drives the real tewo.exe from another process: it finds
+// windows by title, class and control id, types into them and presses their
+// buttons, as a user would.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace robot {
+
+// The Windows form of a path given by the Linux side ("/a/b" is "Z:\a\b").
+std::string WindowsPath(const std::string& path);
+
+// Polls until done() holds or timeoutMs pass. False on time-out.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
+
+// A visible top-level window of process pid with that title and class
+// ("#32770" for dialogs and message boxes); nullptr when there is none.
+HWND FindProcessWindow(DWORD pid, const std::string& title, const char* className = "#32770");
+
+// Waits for FindProcessWindow to find a window; nullptr on time-out.
+HWND WaitForWindow(DWORD pid, const std::string& title, const char* className = "#32770");
+
+// A message box of process pid: a dialog titled title with the static text 0xFFFF.
+HWND WaitForMessageBox(DWORD pid, const std::string& title = "TEWO");
+
+// The file-name field of a common file dialog: the edit edt1, or the edit
+// inside the combo box cmb13, whichever this system's dialog has.
+HWND FileNameField(HWND fileDialog);
+
+std::string Text(HWND hwnd);
+void SetText(HWND hwnd, const std::string& text);
+
+// Presses a button of a dialog, or chooses a menu command, without waiting
+// for what it opens.
+void PressButton(HWND dialog, int id);
+void ChooseMenuCommand(HWND window, int id);
+
+}  // namespace robot

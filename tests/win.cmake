@@ -1,0 +1,37 @@
+# Tests of the Windows program, run under Wine: the real dialogs with their
+# real controls (tewo_win_tests), and robots that drive the real tewo.exe
+# from another process (tewo_e2e_tests).
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# googletest's own sources do not pass our warnings or the Shift-JIS literals.
+target_compile_options(gtest PRIVATE -w -fexec-charset=UTF-8)
+
+add_executable(tewo_win_tests
+  win/test_main.cpp
+  win/fake_system.cpp
+  win/main_dialog_test.cpp
+  win/save_script_test.cpp
+  ${TEWO_RESOURCE_SCRIPT}
+)
+target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
+target_link_libraries(tewo_win_tests PRIVATE tewo_ui gtest)
+target_link_options(tewo_win_tests PRIVATE -static)
+
+add_executable(tewo_e2e_tests
+  e2e/robot.cpp
+  e2e/app_process.cpp
+  e2e/e2e_main.cpp
+  e2e/start_and_save_test.cpp
+)
+target_include_directories(tewo_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(tewo_e2e_tests PRIVATE gtest user32)
+target_link_options(tewo_e2e_tests PRIVATE -static)
+add_dependencies(tewo_e2e_tests tewo)
+
+add_test(NAME win_dialogs COMMAND tewo_win_tests)
+add_test(NAME e2e_robot COMMAND tewo_e2e_tests
+  --tewo-exe=$<TARGET_FILE:tewo>
+  --install-files=${PROJECT_SOURCE_DIR}/src/resources)
+set_tests_properties(win_dialogs e2e_robot PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_gui)

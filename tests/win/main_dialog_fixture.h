@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_dialog.h"
+#include "resource.h"
+#include "win/test_app.h"
+
+// A real main dialog, created modeless so that the test can drive its
+// controls, beside a temporary folder that plays the executable's folder.
+class MainDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake_ = &TestApp().ResetSystem();
+    TestApp().moduleFileName = folder_ / "tewo.exe";
+    dialog_ = std::make_unique<CMainDialog>();
+    ASSERT_TRUE(dialog_->Create(IDD_MAIN, nullptr));
+    TestApp().m_pMainWnd = dialog_.get();
+  }
+
+  void TearDown() override {
+    TestApp().m_pMainWnd = nullptr;
+    dialog_->DestroyWindow();
+    dialog_.reset();
+  }
+
+  HWND Dialog() const { return dialog_->m_hWnd; }
+  HWND Item(int id) const { return ::GetDlgItem(Dialog(), id); }
+  std::string Text(int id) const { return dialog_->GetDlgItemText(id); }
+  void SetText(int id, const std::string& text) const { dialog_->SetDlgItemText(id, text); }
+  void Click(int id) const {
+    ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Item(id)));
+  }
+  void Command(int id) const { ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  bool Checked(int id) const {
+    return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  void AddEntries(const std::vector<std::string>& entries) const {
+    for (const std::string& e : entries) dialog_->SourceList().AddString(e);
+  }
+  std::vector<int> Selected() const { return dialog_->SourceList().GetSelItems(); }
+
+  // True when a WM_CLOSE for the dialog waits in the queue (it is taken out).
+  bool CloseRequested() const {
+    MSG msg;
+    return ::PeekMessageA(&msg, Dialog(), WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE;
+  }
+
+  TempFolder folder_;
+  FakeSystem* fake_ = nullptr;
+  std::unique_ptr<CMainDialog> dialog_;
+};

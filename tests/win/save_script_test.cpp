@@ -1,0 +1,286 @@
+#include <cstring>
+
+#include "win/main_dialog_fixture.h"
+
+namespace {
+
+const char kSaved[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！";
+const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！";
+
+// What the save dialog was asked with.
+struct SaveDialogCall {
+  std::string proposedName;
+  std::string title;
+  std::string filter;  // with its NUL separators
+  std::string defaultExtension;
+  std::string initialDir;
+  DWORD flags = 0;
+  std::string currentDirectory;
+};
+
+class SaveScriptTest : public MainDialogTest {
+ protected:
+  void SetUp() override {
+    MainDialogTest::SetUp();
+    WriteFileBytes(folder_ / "tewoc.ini", FactoryTemplateFile());
+    ::CreateDirectoryA(Destination().c_str(), nullptr);
+    ::CreateDirectoryA(ScriptFolder().c_str(), nullptr);
+  }
+
+  std::string Destination() const { return folder_ / "out"; }
+  std::string ScriptFolder() const { return folder_ / "scripts"; }
+
+  // The user confirms the save dialog with path.
+  void AnswerSave(const std::string& path) {
+    fake_->onSaveFile = [this, path](OPENFILENAMEA& ofn) {
+      SaveDialogCall call;
+      call.proposedName = ofn.lpstrFile;
+      call.title = ofn.lpstrTitle ? ofn.lpstrTitle : "";
+      const char* f = ofn.lpstrFilter;
+      while (f && *f) {
+        call.filter += std::string(f) + '|';
+        f += std::strlen(f) + 1;
+      }
+      call.defaultExtension = ofn.lpstrDefExt ? ofn.lpstrDefExt : "";
+      call.initialDir = ofn.lpstrInitialDir ? ofn.lpstrInitialDir : "";
+      call.flags = ofn.Flags;
+      char cwd[MAX_PATH] = {};
+      ::GetCurrentDirectoryA(MAX_PATH, cwd);
+      call.currentDirectory = cwd;
+      calls_.push_back(call);
+      return AnswerFileDialog(ofn, path);
+    };
+  }
+
+  void Save() { Click(IDC_SAVE_SCRIPT); }
+
+  std::vector<SaveDialogCall> calls_;
+};
+
+TEST_F(SaveScriptTest, DxfToDwgWithFactoryTemplates) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\data\\a.dxf", "C:\\data\\b.dxf"});
+  const std::string script = ScriptFolder() + "\\dxftodwg.scr";
+  AnswerSave(script);
+  Save();
+
+  const std::string out = Destination() + "\\";
+  EXPECT_EQ(Text(IDC_DESTINATION), out);
+  EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
+                                       "a.dwg\r\nNEW  DXFIN\r\nC:\\data\\b.dxf\r\nSAVE\r\n" + out +
+                                       "b.dwg\r\n");
+  EXPECT_EQ(Text(IDC_STATUS), kSaved);
+  EXPECT_TRUE(fake_->messages.empty());
+  EXPECT_TRUE(fake_->beeps.empty());
+  EXPECT_EQ(dialog_->lastScriptPath, script);
+  EXPECT_EQ(dialog_->scriptFolder, ScriptFolder() + "\\");
+  EXPECT_FALSE(CloseRequested());
+
+  ASSERT_EQ(calls_.size(), 1u);
+  EXPECT_EQ(calls_[0].proposedName, "dxftodwg.scr");
+  EXPECT_EQ(calls_[0].title, "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存");
+  EXPECT_EQ(calls_[0].filter, "SCRﾌｧｲﾙ(*.scr)|*.scr|All Files(*.*)|*.*|");
+  EXPECT_EQ(calls_[0].defaultExtension, "scr");
+  EXPECT_TRUE(calls_[0].flags & OFN_HIDEREADONLY);
+  EXPECT_FALSE(calls_[0].flags & OFN_OVERWRITEPROMPT);
+  EXPECT_FALSE(calls_[0].flags & OFN_ALLOWMULTISELECT);
+}
+
+TEST_F(SaveScriptTest, DwgToDxfQuotesPathsWithBlanksAndWritesThePrecision) {
+  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  SetText(IDC_DESTINATION, Destination() + "\\");
+  AddEntries({"C:\\my data\\a.dwg", "C:\\data\\b.dwg"});
+  const std::string script = ScriptFolder() + "\\x.scr";
+  AnswerSave(script);
+  Save();
+  const std::string out = Destination() + "\\";
+  EXPECT_EQ(ReadFileBytes(script), "OPEN\r\n\"C:\\my data\\a.dwg\"\r\nDXFOUT\r\n" + out +
+                                       "a.dxf\r\n12\r\nOPEN\r\nC:\\data\\b.dwg\r\nDXFOUT\r\n" +
+                                       out + "b.dxf\r\n12\r\n");
+  ASSERT_EQ(calls_.size(), 1u);
+  EXPECT_EQ(calls_[0].proposedName, "dwgtodxf.scr");
+}
+
+TEST_F(SaveScriptTest, ProposedNameAndStartFolderFollowTheLastScript) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\data\\a.dxf"});
+  AnswerSave(ScriptFolder() + "\\dxftodwg.scr");
+  Save();
+  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  AnswerSave(ScriptFolder() + "\\mine.scr");
+  Save();  // the default name of the other mode is not proposed again
+  ::SendMessageA(Item(IDC_DXF_TO_DWG), BM_CLICK, 0, 0);
+  Save();  // a name of the user's own is
+  ASSERT_EQ(calls_.size(), 3u);
+  EXPECT_EQ(calls_[1].proposedName, "dwgtodxf.scr");
+  EXPECT_EQ(calls_[2].proposedName, "mine.scr");
+  EXPECT_EQ(calls_[1].initialDir, ScriptFolder() + "\\");
+  EXPECT_EQ(calls_[1].currentDirectory, ScriptFolder());
+}
+
+TEST_F(SaveScriptTest, AnExistingScriptIsReplacedWithoutAQuestion) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  const std::string script = ScriptFolder() + "\\old.scr";
+  WriteFileBytes(script, std::string(5000, 'x'));
+  AnswerSave(script);
+  Save();
+  EXPECT_EQ(ReadFileBytes(script).size(),
+            std::string("NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + Destination() + "\\a.dwg\r\n").size());
+  EXPECT_TRUE(fake_->messages.empty());
+}
+
+TEST_F(SaveScriptTest, DestinationEndingInATrailByte5CGetsItsBackslash) {
+  const std::string folder = folder_ / "出力表";  // 表 ends in byte 0x5C
+  ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+  SetText(IDC_DESTINATION, folder);
+  AddEntries({"C:\\図面能\\a.dxf"});
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  Save();
+  EXPECT_EQ(Text(IDC_DESTINATION), folder + "\\");
+  EXPECT_EQ(ReadFileBytes(script),
+            "NEW  DXFIN\r\nC:\\図面能\\a.dxf\r\nSAVE\r\n" + folder + "\\a.dwg\r\n");
+}
+
+struct RefusedInput {
+  const char* name;
+  std::string destination;  // "<out>" stands for the existing destination folder
+  std::vector<std::string> entries;
+  std::string message;
+  int focus;
+  std::string fieldAfter;  // "<out>\" for the destination with its backslash
+};
+
+class SaveScriptRefusalTest : public SaveScriptTest,
+                              public ::testing::WithParamInterface<RefusedInput> {};
+
+TEST_P(SaveScriptRefusalTest, ReportsAndStopsBeforeTheSaveDialog) {
+  const RefusedInput& input = GetParam();
+  auto expand = [&](std::string text) {
+    auto at = text.find("<out>");
+    if (at != std::string::npos) text.replace(at, 5, Destination());
+    return text;
+  };
+  ::SetFocus(Item(IDC_SAVE_SCRIPT));
+  SetText(IDC_DESTINATION, expand(input.destination));
+  AddEntries(input.entries);
+  AnswerSave(ScriptFolder() + "\\never.scr");
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{input.message});
+  ASSERT_EQ(fake_->messages.size(), 1u);
+  EXPECT_EQ(fake_->messages[0].caption, "TEWO");
+  EXPECT_EQ(fake_->messages[0].type, static_cast<UINT>(MB_OK));
+  EXPECT_EQ(fake_->messages[0].owner, Dialog());
+  EXPECT_EQ(fake_->beeps, std::vector<UINT>{0});
+  EXPECT_EQ(fake_->saveDialogs, 0);
+  EXPECT_EQ(::GetFocus(), Item(input.focus));
+  EXPECT_EQ(Text(IDC_DESTINATION), expand(input.fieldAfter));
+  EXPECT_FALSE(FileExists(ScriptFolder() + "\\never.scr"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SaveScriptRefusalTest,
+    ::testing::Values(
+        RefusedInput{"empty", "", {"C:\\a.dxf"}, "変換先ﾌｫﾙﾀﾞが指定されていません！",
+                     IDC_DESTINATION, ""},
+        RefusedInput{"blanks", "   ", {"C:\\a.dxf"}, "変換先ﾌｫﾙﾀﾞが指定されていません！",
+                     IDC_DESTINATION, "   "},
+        RefusedInput{"missing", "<out>\\nowhere", {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！", IDC_DESTINATION,
+                     "<out>\\nowhere\\"},
+        RefusedInput{"blank inside", "<out> x", {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！", IDC_DESTINATION,
+                     "<out> x\\"},
+        RefusedInput{"no entries", "<out>", {}, "変換元ファイルが選択されていません！",
+                     IDC_SOURCE_LIST, "<out>\\"},
+        RefusedInput{"same name", "<out>", {"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf"},
+                     "同一名のﾌｧｲﾙが選択されているため保存できません！", IDC_SOURCE_LIST,
+                     "<out>\\"}),
+    [](const ::testing::TestParamInfo<RefusedInput>& info) {
+      std::string name = info.param.name;
+      for (char& c : name) {
+        if (c == ' ') c = '_';
+      }
+      return name;
+    });
+
+TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckStaysOnTheStatus) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf", "C:\\c\\X.dxf", "C:\\c\\x.dwg"});
+  Save();
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
+  EXPECT_EQ(Text(IDC_STATUS), "重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
+}
+
+TEST_F(SaveScriptTest, CancelledSaveDialogChangesNothing) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  SetText(IDC_STATUS, "old");
+  Save();  // no answer: the user cancels
+  EXPECT_EQ(fake_->saveDialogs, 1);
+  EXPECT_TRUE(fake_->messages.empty());
+  EXPECT_EQ(Text(IDC_STATUS), "");
+  EXPECT_TRUE(dialog_->lastScriptPath.empty());
+  EXPECT_TRUE(dialog_->scriptFolder.empty());
+}
+
+TEST_F(SaveScriptTest, MissingTemplateFileEndsTheProgramWithoutAScript) {
+  ::DeleteFileA((folder_ / "tewoc.ini").c_str());
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実行を中断します。"});
+  EXPECT_EQ(fake_->exitCodes, std::vector<UINT>{1});
+  EXPECT_FALSE(FileExists(script));
+  EXPECT_EQ(dialog_->lastScriptPath, script);
+}
+
+TEST_F(SaveScriptTest, InvalidFieldNumberIsReportedTheScriptWrittenAndTheWindowClosed) {
+  const std::string longLine = "10" + std::string(300, 'z');
+  WriteFileBytes(folder_ / "tewoc.ini",
+                 "01NEW\r\n" + longLine.substr(0, 250) + "\r\n\r\n01//ファイル名\r\n");
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(), (std::vector<std::string>{"登録ｺﾏﾝﾄﾞｴﾗｰ\n" + longLine.substr(0, 250),
+                                                             "登録ｺﾏﾝﾄﾞｴﾗｰ\n"}));
+  EXPECT_EQ(ReadFileBytes(script), "NEW\r\nC:\\a.dxf\r\n");
+  EXPECT_EQ(Text(IDC_STATUS), kSaved);
+  EXPECT_TRUE(CloseRequested());
+  EXPECT_TRUE(fake_->exitCodes.empty());
+}
+
+TEST_F(SaveScriptTest, ScriptThatCannotBeCreatedIsReported) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  // A folder of that name stands where the script would go.
+  const std::string script = ScriptFolder() + "\\taken.scr";
+  ASSERT_TRUE(::CreateDirectoryA(script.c_str(), nullptr));
+  AnswerSave(script);
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kSaveFailed});
+  EXPECT_EQ(dialog_->lastScriptPath, script);
+  EXPECT_EQ(dialog_->scriptFolder, ScriptFolder() + "\\");
+  EXPECT_NE(Text(IDC_STATUS), kSaved);
+}
+
+TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
+  SetText(IDC_DESTINATION, Destination());
+  const std::string longName(300, 'n');
+  AddEntries({"  C:\\data\\a.dxf  ", "C:\\data\\" + longName + ".dxf"});
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  Save();
+  const std::string out = Destination() + "\\";
+  EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
+                                       "a.dwg\r\nNEW  DXFIN\r\nC:\\data\\" + longName +
+                                       ".dxf\r\nSAVE\r\n" + out + longName + ".dwg\r\n");
+}
+
+}  // namespace
