@@ -62,7 +62,7 @@ class TextFileWriter {
   bool WriteLine(std::string_view text) {
     if (file_ && used_ + text.size() + 2 <= buffer_.size() && !ContainsByte(text, '\n')) {
       char* out = buffer_.data() + used_;
-      std::memcpy(out, text.data(), text.size());
+      if (!text.empty()) std::memcpy(out, text.data(), text.size());
       out[text.size()] = '\r';
       out[text.size() + 1] = '\n';
       used_ += text.size() + 2;

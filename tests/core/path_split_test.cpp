@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "common/byte_scan.h"
+#include "common/text_util.h"
 #include "test_files.h"
 
 namespace tewo {
@@ -16,86 +16,72 @@ TEST(SplitPath, Parts) {
   struct Case {
     std::string path, drive, dir, fname, ext;
   };
-  const std::string longName(300, 'n');
+  const std::string n300(300, 'n');
   const Case cases[] = {
       {"C:\\data\\a.dxf", "C:", "\\data\\", "a", ".dxf"},
-      {"a.dxf", "", "", "a", ".dxf"},
-      {"C:a.dxf", "C:", "", "a", ".dxf"},
-      {"C:", "C:", "", "", ""},
-      {"", "", "", "", ""},
+      {"C:a.b.c", "C:", "", "a.b", ".c"},
       {"1:\\a", "", "1:\\", "a", ""},
-      {"\\\\server\\share\\a.b.c", "", "\\\\server\\share\\", "a.b", ".c"},
-      {"C:/x/y.z", "C:", "/x/", "y", ".z"},
-      {"C:\\dir.d\\file", "C:", "\\dir.d\\", "file", ""},
-      {"C:\\dir\\", "C:", "\\dir\\", "", ""},
+      {"C:/x.d/y", "C:", "/x.d/", "y", ""},
       {"C:\\dir\\.hidden", "C:", "\\dir\\", "", ".hidden"},
-      {"C:\\dir\\a.", "C:", "\\dir\\", "a", "."},
       {"C:\\表", "C:", "\\", "表", ""},
       {"C:\\表\\能.dxf", "C:", "\\表\\", "能", ".dxf"},
-      {"D:\\能\\表", "D:", "\\能\\", "表", ""},
-      {"表.a\\能", "", "表.a\\", "能", ""},
-      {"C:\\ソ予.dwg", "C:", "\\", "ソ予", ".dwg"},
+      {"表.a\\ソ予", "", "表.a\\", "ソ予", ""},
       {"C:\\a\x95", "C:", "\\", "a\x95", ""},
-      {"C:\\x\\" + longName + ".dxf", "C:", "\\x\\", longName, ".dxf"},
+      {"C:\\x\\" + n300 + ".dxf", "C:", "\\x\\", n300, ".dxf"},
   };
   for (const Case& c : cases) {
-    PathParts parts = SplitPath(c.path);
-    EXPECT_EQ(parts.drive, c.drive) << Visible(c.path);
-    EXPECT_EQ(parts.dir, c.dir) << Visible(c.path);
-    EXPECT_EQ(parts.fname, c.fname) << Visible(c.path);
-    EXPECT_EQ(parts.ext, c.ext) << Visible(c.path);
+    const PathParts p = SplitPath(c.path);
+    EXPECT_EQ(p.drive + "|" + p.dir + "|" + p.fname + "|" + p.ext,
+              c.drive + "|" + c.dir + "|" + c.fname + "|" + c.ext)
+        << Visible(c.path);
   }
-}
-
-TEST(SplitPath, FolderAndFileName) {
-  struct Case {
-    std::string path, folder, fileName;
-  };
-  const Case cases[] = {
-      {"C:\\s\\a.scr", "C:\\s\\", "a.scr"}, {"a.scr", "", "a.scr"},
-      {"C:a.scr", "C:", "a.scr"},           {"C:\\表\\能.scr", "C:\\表\\", "能.scr"},
-      {"C:\\s\\表", "C:\\s\\", "表"},       {"C:\\s\\", "C:\\s\\", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FolderOf(c.path), c.folder) << Visible(c.path);
-    EXPECT_EQ(FileNameOf(c.path), c.fileName) << Visible(c.path);
-  }
+  EXPECT_EQ(FolderOf("C:\\表\\能.scr"), "C:\\表\\");
+  EXPECT_EQ(FileNameOf("C:\\表\\能.scr"), "能.scr");
 }
 
 TEST(EndsWithBackslash, TrailBytesDoNotCount) {
-  struct Case {
-    std::string text;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"D:\\out\\", true},    {"D:\\out", false},  {"", false},        {"\\", true},
-      {"D:\\表", false},      {"D:\\表\\", true},  {"能", false},      {"表能", false},
-      {"D:\\表\\能\\", true}, {"ｱ\\", true},       {"a\x95\\", false}, {"\x95", false},
-      {"表\\\\", true},       {"D:\\out/", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(EndsWithBackslash(c.text), c.expected) << Visible(c.text);
-    EXPECT_EQ(WithTrailingBackslash(c.text), c.expected ? c.text : c.text + "\\")
-        << Visible(c.text);
+  const std::pair<std::string, bool> cases[] = {
+      {"D:\\out\\", true}, {"D:\\out", false},  {"", false},       {"D:\\表", false},
+      {"D:\\表\\", true},  {"表能", false},     {"ｱ\\", true},     {"a\x95\\", false},
+      {"表\\\\", true},    {"D:\\out/", false}, {"D:\\能\\", true}};
+  for (const auto& [text, ends] : cases) {
+    EXPECT_EQ(EndsWithBackslash(text), ends) << Visible(text);
+    EXPECT_EQ(WithTrailingBackslash(text), ends ? text : text + "\\") << Visible(text);
   }
 }
 
-TEST(CaseMapping, SingleByteLettersOnly) {
-  struct Case {
-    std::string text, lower, upper;
-  };
-  // ア is 83 41 and ヂ is 83 61: trail bytes that look like "A" and "a".
-  const Case cases[] = {
-      {"C:\\Tools\\TEWO.EXE", "c:\\tools\\tewo.exe", "C:\\TOOLS\\TEWO.EXE"},
-      {"ア", "ア", "ア"},
-      {"ヂ", "ヂ", "ヂ"},
-      {"C:\\表ABC\\ｱx", "c:\\表abc\\ｱx", "C:\\表ABC\\ｱX"},
-      {"", "", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ToLowerAscii(c.text), c.lower) << Visible(c.text);
-    EXPECT_EQ(ToUpperAscii(c.text), c.upper) << Visible(c.text);
+TEST(TextUtil, BlanksAndCase) {
+  EXPECT_EQ(TrimBlanks("  C:\\a b\\x.dxf  "), "C:\\a b\\x.dxf");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  EXPECT_EQ(TrimBlanks("\t　x　\t"), "\t　x　\t");  // only 0x20 is a blank
+  EXPECT_EQ(QuoteIfBlank("C:\\my data\\a.dwg"), "\"C:\\my data\\a.dwg\"");
+  EXPECT_EQ(QuoteIfBlank("C:\\a\tb"), "C:\\a\tb");
+  // ア is 83 41, ヂ 83 61: trail bytes that look like letters stay.
+  EXPECT_EQ(ToLowerAscii("C:\\ア\\TEWO.EXE"), "c:\\ア\\tewo.exe");
+  EXPECT_EQ(ToUpperAscii("ヂｱx"), "ヂｱX");
+}
+
+// The word-at-a-time scans must see a byte at every offset of texts of every
+// length around the word size.
+TEST(ByteScan, EveryOffsetOfEveryLength) {
+  for (std::size_t length = 0; length <= 25; ++length) {
+    const std::string plain(length, 'a');
+    EXPECT_FALSE(ContainsByte(plain, '\n') || ContainsHighByte(plain));
+    EXPECT_EQ(FindLastOf2(plain, '\\', '/'), std::string_view::npos);
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string text = plain;
+      text[at] = '\n';
+      EXPECT_TRUE(ContainsByte(text, '\n')) << length << " " << at;
+      text[at] = '\x95';
+      EXPECT_TRUE(ContainsHighByte(text)) << length << " " << at;
+      text[at] = '/';
+      if (at > 0) text[at - 1] = '\\';  // an earlier hit must not win
+      EXPECT_EQ(FindLastOf2(text, '\\', '/'), at) << length << " " << at;
+    }
   }
+  // 0x8A and 0xDC differ from LF and "\" only in the high bit.
+  EXPECT_FALSE(ContainsByte(std::string(9, '\x8A'), '\n'));
+  EXPECT_EQ(FindLastOf2(std::string(9, '\xDC'), '\\', '/'), std::string_view::npos);
 }
 
 }  // namespace

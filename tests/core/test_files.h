@@ -3,6 +3,7 @@
 // own folder under the system's temporary directory and removes it after.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -10,8 +11,6 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace tewo::test {
 
@@ -24,15 +23,12 @@ class TempDir {
   }
   ~TempDir() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& path() const { return path_; }
-  // The path of name inside the folder; name is a byte string used as it is.
   std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
 
  private:
@@ -40,9 +36,7 @@ class TempDir {
 };
 
 inline void WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << path;
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 inline std::string ReadBytes(const std::string& path) {
@@ -50,28 +44,24 @@ inline std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The factory command template file that the installation carries.
-inline std::string FactoryTemplateFile() {
-  std::string bytes = ReadBytes(TEWO_FACTORY_TEMPLATE_FILE);
-  EXPECT_FALSE(bytes.empty()) << TEWO_FACTORY_TEMPLATE_FILE;
-  return bytes;
+// text with every LF written as CR LF, as the tool's files hold it.
+inline std::string CrLf(std::string_view text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
 }
 
-// Root reads and writes whatever the permission bits say.
-inline bool RunningAsRoot() { return geteuid() == 0; }
+// The factory command template file that the installation carries.
+inline std::string FactoryTemplateFile() { return ReadBytes(TEWO_FACTORY_TEMPLATE_FILE); }
 
-// Shows bytes as text with every byte outside printable ASCII as \xNN, so
-// that a failed comparison of Shift-JIS bytes is readable.
+// Bytes outside printable ASCII as \xNN, so that failed comparisons of
+// Shift-JIS bytes are readable.
 inline std::string Visible(std::string_view bytes) {
   std::string out;
   for (unsigned char c : bytes) {
-    if (c >= 0x20 && c < 0x7F && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", c);
-      out += hex;
-    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", c);
+    out += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, char(c)) : std::string(hex);
   }
   return out;
 }

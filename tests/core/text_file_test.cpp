@@ -3,36 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "test_files.h"
 
 namespace tewo {
 namespace {
 
-using test::ReadBytes;
 using test::TempDir;
 using test::Visible;
-using test::WriteBytes;
 
-std::vector<std::string> ReadAllPieces(const std::string& path, std::size_t maxBytes) {
+// Every piece of the file, each followed by "|".
+std::string Pieces(const std::string& path, std::size_t maxBytes) {
   TextFileReader reader;
   EXPECT_TRUE(reader.Open(path));
-  std::vector<std::string> pieces;
-  std::string piece;
+  std::string all, piece;
   TextFileReader::Result result;
   while ((result = reader.ReadPiece(piece, maxBytes)) == TextFileReader::Result::Piece) {
-    pieces.push_back(piece);
+    all += piece + "|";
   }
   EXPECT_EQ(result, TextFileReader::Result::End);
-  EXPECT_EQ(reader.ReadPiece(piece, maxBytes), TextFileReader::Result::End) << "End stays";
-  return pieces;
-}
-
-std::string Join(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& p : pieces) all += Visible(p) + "|";
   return all;
 }
 
@@ -40,147 +29,88 @@ TEST(TextFileReader, TextModePieces) {
   struct Case {
     std::string bytes;
     std::size_t maxBytes;
-    std::vector<std::string> pieces;
+    std::string pieces;
   };
   const Case cases[] = {
-      {"a\r\nb\r\n", 254, {"a\n", "b\n"}},
-      {"a\nb", 254, {"a\n", "b"}},
-      {"a\rb\n", 254, {"a\rb\n"}},
-      {"a\r", 254, {"a\r"}},
-      {"\r\r\n", 254, {"\r\n"}},
-      {"\n\r\n\n", 254, {"\n", "\n", "\n"}},
+      {"a\r\nb\r\n", 254, "a\n|b\n|"},
+      {"a\nb", 254, "a\n|b|"},
+      {"a\rb\r", 254, "a\rb\r|"},
+      {"\r\r\n\n", 254, "\r\n|\n|"},
       {"ab\x1A"
-       "cd\n",
-       254,
-       {"ab"}},
-      {"ab\n\x1A"
-       "cd\n",
-       254,
-       {"ab\n"}},
-      {"\x1A", 254, {}},
-      {"\r\x1A\n", 254, {"\r"}},
-      {"", 254, {}},
-      {"abcdef\n", 3, {"abc", "def", "\n"}},
-      {"abc\r\n", 3, {"abc", "\n"}},
-      {"ab\r\n", 3, {"ab\n"}},
-      {"a\r\n", 1, {"a", "\n"}},
-      {"表\r\n", 254, {"表\n"}},
+       "c\n",
+       254, "ab|"},
+      {"\r\x1A\n", 254, "\r|"},
+      {"", 254, ""},
+      {"abcd\r\n", 2, "ab|cd|\n|"},
+      {"ab\r\n", 3, "ab\n|"},
+      {"表\r\n", 254, "表\n|"},
   };
   TempDir dir;
   for (const Case& c : cases) {
-    const std::string path = dir.File("in.txt");
-    WriteBytes(path, c.bytes);
-    EXPECT_EQ(Join(ReadAllPieces(path, c.maxBytes)), Join(c.pieces)) << Visible(c.bytes);
+    test::WriteBytes(dir.File("in"), c.bytes);
+    EXPECT_EQ(Visible(Pieces(dir.File("in"), c.maxBytes)), Visible(c.pieces)) << Visible(c.bytes);
   }
 }
 
-// The reader fetches the file in chunks; a CR LF may straddle a chunk edge.
-TEST(TextFileReader, CarriageReturnAtEveryChunkEdge) {
-  struct Case {
-    std::string tail;      // follows the run of "x"
-    std::string expected;  // what the text ends with
-  };
-  const Case tails[] = {
-      {"\r\ny\n", "\ny\n"},
-      {"\ry\n", "\ry\n"},
-      {"\r", "\r"},
-      {"\r\x1A\n", "\r"},
-  };
+// The file is read in chunks; a CR LF may straddle the edge of one.
+TEST(TextFileReader, CarriageReturnAtChunkEdges) {
+  const std::pair<std::string, std::string> tails[] = {
+      {"\r\ny", "\n|y|"}, {"\ry", "\ry|"}, {"\r", "\r|"}, {"\r\x1A\n", "\r|"}};
   TempDir dir;
-  const std::string path = dir.File("edge.txt");
-  for (std::size_t run : {std::size_t{4095}, std::size_t{65535}, std::size_t{65536},
-                          std::size_t{131071}, std::size_t{262143}}) {
-    for (const Case& c : tails) {
-      WriteBytes(path, std::string(run, 'x') + c.tail);
-      std::string text;
-      for (const std::string& piece : ReadAllPieces(path, 1 << 20)) text += piece;
-      EXPECT_EQ(text, std::string(run, 'x') + c.expected) << run << " " << Visible(c.tail);
+  for (std::size_t run : {4095, 65535, 65536, 131071}) {
+    for (const auto& [tail, expected] : tails) {
+      test::WriteBytes(dir.File("in"), std::string(run, 'x') + tail);
+      EXPECT_EQ(Pieces(dir.File("in"), 1 << 20), std::string(run, 'x') + expected) << run;
     }
   }
 }
 
-TEST(TextFileReader, MissingFileDoesNotOpen) {
+TEST(TextFileReader, MissingAndUnreadable) {
   TempDir dir;
   TextFileReader reader;
-  EXPECT_FALSE(reader.Open(dir.File("missing.txt")));
   std::string piece;
+  EXPECT_FALSE(reader.Open(dir.File("missing")));
   EXPECT_EQ(reader.ReadPiece(piece, 254), TextFileReader::Result::Error);
-}
-
-TEST(TextFileReader, ReadFailureIsAnError) {
-  // A folder opens like a file on POSIX but every read of it fails.
-  TempDir dir;
-  TextFileReader reader;
-  ASSERT_TRUE(reader.Open(dir.path()));
-  std::string piece;
-  EXPECT_EQ(reader.ReadPiece(piece, 254), TextFileReader::Result::Error);
+  ASSERT_TRUE(reader.Open(dir.path()));  // a folder opens, but every read of it fails
   EXPECT_EQ(reader.ReadPiece(piece, 254), TextFileReader::Result::Error);
 }
 
 TEST(TextFileWriter, LineFeedsBecomeCrLf) {
-  struct Case {
-    std::vector<std::string> writes;
-    std::string bytes;
-  };
-  const Case cases[] = {
-      {{"a\nb"}, "a\r\nb"},
-      {{"\n\n"}, "\r\n\r\n"},
-      {{"a\r\n"}, "a\r\r\n"},
-      {{"", "x", ""}, "x"},
-      {{"表", "\n", "能\n"}, "表\r\n能\r\n"},
-      {{}, ""},
-  };
   TempDir dir;
-  const std::string path = dir.File("out.txt");
-  for (const Case& c : cases) {
-    WriteBytes(path, "old content that Create must remove");
-    TextFileWriter writer;
-    ASSERT_TRUE(writer.Create(path));
-    for (const std::string& w : c.writes) EXPECT_TRUE(writer.Write(w));
-    EXPECT_TRUE(writer.Close());
-    EXPECT_EQ(Visible(ReadBytes(path)), Visible(c.bytes));
-  }
-}
-
-TEST(TextFileWriter, LargeOutputKeepsEveryByte) {
-  TempDir dir;
-  const std::string path = dir.File("big.txt");
-  std::string expected;
+  const std::string path = dir.File("out");
+  test::WriteBytes(path, "old content that Create removes");
   TextFileWriter writer;
   ASSERT_TRUE(writer.Create(path));
-  for (int i = 0; i < 200000; ++i) {
-    std::string line = "line " + std::to_string(i);
-    ASSERT_TRUE(writer.Write(line + "\n"));
-    expected += line + "\r\n";
+  std::string expected;
+  for (std::string text : {"a\nb", "", "a\r\n", "表\n\n"}) {
+    EXPECT_TRUE(writer.Write(text));
+    EXPECT_TRUE(writer.WriteLine(text));
+    expected += test::CrLf(text) + test::CrLf(text) + "\r\n";
   }
-  const std::string huge(3 << 20, 'h');  // one write larger than any buffer
-  ASSERT_TRUE(writer.Write(huge));
-  expected += huge;
-  ASSERT_TRUE(writer.Close());
-  EXPECT_TRUE(ReadBytes(path) == expected);
+  for (int i = 0; i < 30000; ++i) {  // past the writer's buffer, several times
+    EXPECT_TRUE(writer.WriteLine("line " + std::to_string(i)));
+    expected += "line " + std::to_string(i) + "\r\n";
+  }
+  const std::string huge(1 << 20, 'h');
+  EXPECT_TRUE(writer.Write(huge));
+  EXPECT_TRUE(writer.Close());
+  EXPECT_TRUE(test::ReadBytes(path) == expected + huge);
 }
 
 TEST(TextFileWriter, FailuresAreReported) {
   TempDir dir;
   TextFileWriter writer;
-  EXPECT_FALSE(writer.Create(dir.File("no/such/folder.txt")));
-  EXPECT_FALSE(writer.Write("x"));
-  EXPECT_FALSE(writer.Close());
-
+  EXPECT_FALSE(writer.Create(dir.File("no/such/file")));
+  EXPECT_FALSE(writer.Write("x") || writer.Close());
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  // A short write fails only when the buffer reaches the device, at Close.
-  TextFileWriter small;
-  ASSERT_TRUE(small.Create("/dev/full"));
-  EXPECT_TRUE(small.Write("x\n"));
-  EXPECT_FALSE(small.Close());
-
-  // A long one fails at the write that fills the buffer, and stays failed.
-  TextFileWriter large;
-  ASSERT_TRUE(large.Create("/dev/full"));
-  bool allWritten = true;
-  for (int i = 0; i < 100000; ++i) allWritten = large.Write("0123456789\n") && allWritten;
-  EXPECT_FALSE(allWritten);
-  EXPECT_FALSE(large.Close());
+  ASSERT_TRUE(writer.Create("/dev/full"));
+  EXPECT_TRUE(writer.Write("short\n"));  // still in the buffer
+  EXPECT_FALSE(writer.Close());
+  ASSERT_TRUE(writer.Create("/dev/full"));
+  bool all = true;
+  for (int i = 0; i < 100000; ++i) all = writer.WriteLine("0123456789") && all;
+  EXPECT_FALSE(all);
+  EXPECT_FALSE(writer.Close());
 }
 
 }  // namespace
