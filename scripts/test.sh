@@ -33,7 +33,7 @@ cmake --build --preset mingw --target tewo_zip
 source scripts/wine-env.sh
 tewo_prepare_prefix
 tewo_ensure_display
-wineserver -p  # one server for all the test programs
+tewo_start_services 600  # one server for all the test programs
 ctest --preset mingw 2>&1 | tee -a "$log" || status=1
 
 # One closing line for the whole run.

@@ -41,6 +41,16 @@ tewo_prepare_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
+# Starts the wineserver (kept for seconds seconds after its last client) and
+# Wine's own services, with no output of the caller's: a service started by a
+# program would inherit that program's output, and whoever reads it (ctest)
+# would wait until the service ends.
+tewo_start_services() {
+  local seconds=${1:-30}
+  wineserver "-p$seconds" >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
 # Starts a virtual display when none is set. Sets TEWO_XVFB_PID when it
 # started one, so that the caller stops only what it started.
 tewo_ensure_display() {

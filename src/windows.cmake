@@ -15,10 +15,16 @@ target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi
 # create them under an application object of their own.
 add_library(tewo_ui STATIC
   app/about_dialog.cpp
+  app/drop_list_box.cpp
   app/main_dialog.cpp
+  app/main_dialog_destination.cpp
+  app/main_dialog_settings.cpp
+  app/main_dialog_sources.cpp
+  app/my_file_dialog.cpp
   app/script_tool_app.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
+  templates/registration_dialog.cpp
 )
 target_link_libraries(tewo_ui PUBLIC tewo_framework)
 

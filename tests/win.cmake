@@ -13,10 +13,13 @@ add_executable(tewo_win_tests
   win/fake_system.cpp
   win/main_dialog_test.cpp
   win/save_script_test.cpp
+  win/source_list_test.cpp
+  win/destination_test.cpp
+  win/settings_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
-target_link_libraries(tewo_win_tests PRIVATE tewo_ui gtest)
+target_link_libraries(tewo_win_tests PRIVATE tewo_ui gtest shell32 ole32)
 target_link_options(tewo_win_tests PRIVATE -static)
 
 add_executable(tewo_e2e_tests
@@ -24,9 +27,10 @@ add_executable(tewo_e2e_tests
   e2e/app_process.cpp
   e2e/e2e_main.cpp
   e2e/start_and_save_test.cpp
+  e2e/main_window_test.cpp
 )
 target_include_directories(tewo_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(tewo_e2e_tests PRIVATE gtest user32)
+target_link_libraries(tewo_e2e_tests PRIVATE gtest user32 comctl32)
 target_link_options(tewo_e2e_tests PRIVATE -static)
 add_dependencies(tewo_e2e_tests tewo)
 

@@ -5,6 +5,7 @@
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "script/save_script_operation.h"
+#include "templates/registration_dialog.h"
 
 namespace {
 
@@ -36,10 +37,16 @@ const MessageMapEntry<CMainDialog> CMainDialog::kMessageMap[] = {
     MapCommand(IDC_DWG_TO_DXF, &CMainDialog::OnDwgToDxf),
     MapCommand(IDC_EDIT_SCRIPT, &CMainDialog::OnEditScript),
     MapCommand(IDC_SAVE_SCRIPT, &CMainDialog::OnSaveScript),
+    MapCommand(IDC_CHOOSE_SOURCES, &CMainDialog::OnChooseSources),
+    MapCommand(IDC_DELETE_SOURCES, &CMainDialog::OnDeleteSources),
+    MapCommand(IDC_BROWSE_DESTINATION, &CMainDialog::OnBrowseDestination),
+    MapCommand(IDC_DESKTOP, &CMainDialog::OnDesktop),
 };
 
 CMainDialog::CMainDialog()
-    : CDialog(IDD_MAIN), icon_(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+    : CDialog(IDD_MAIN),
+      icon_(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      sourceList_(*this) {}
 
 bool CMainDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) {
   return Dispatch<CMainDialog>(*this, kMessageMap, message, wp, lp, result);
@@ -59,7 +66,7 @@ BOOL CMainDialog::OnInitDialog() {
   ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
-  sourceList_.m_hWnd = GetDlgItem(IDC_SOURCE_LIST);
+  sourceList_.SubclassDlgItem(IDC_SOURCE_LIST, this);
 
   const struct {
     int button;
@@ -85,6 +92,8 @@ BOOL CMainDialog::OnInitDialog() {
   rememberedDestination.clear();
   sourceFolder.clear();
   scriptFolder.clear();
+
+  ReadSettings();
   return TRUE;
 }
 
@@ -124,6 +133,7 @@ INT_PTR CMainDialog::OnPaint(WPARAM, LPARAM) {
 INT_PTR CMainDialog::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<INT_PTR>(icon_); }
 
 INT_PTR CMainDialog::OnClose(WPARAM, LPARAM) {
+  WriteSettings();
   EndDialog(0);
   // The default close handling runs too (it only presses Cancel, which does nothing).
   return FALSE;
@@ -197,10 +207,17 @@ void CMainDialog::OnAppAbout() {
   about.DoModal();
 }
 
-// The registration dialogs, the help window and the script editor come with
-// their own windows.
-void CMainDialog::OnRegisterDxfToDwg() {}
-void CMainDialog::OnRegisterDwgToDxf() {}
+void CMainDialog::OnRegisterDxfToDwg() {
+  CRegistrationDialog dialog(tewo::RegistrationDialog::DxfToDwg);
+  dialog.DoModal();
+}
+
+void CMainDialog::OnRegisterDwgToDxf() {
+  CRegistrationDialog dialog(tewo::RegistrationDialog::DwgToDxf);
+  dialog.DoModal();
+}
+
+// The help window and the script editor come with their own windows.
 void CMainDialog::OnHelpContents() {}
 void CMainDialog::OnEditScript() {}
 

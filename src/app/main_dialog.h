@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/drop_list_box.h"
 #include "framework/dialog.h"
-#include "framework/list_box.h"
 #include "framework/message_map.h"
 #include "script/script_expansion.h"
 
@@ -17,6 +20,9 @@ class CMainDialog : public CDialog {
   tewo::ConversionMode Mode() const;
   CListBox& SourceList() { return sourceList_; }
   void SetStatus(const std::string& text) const;
+
+  // Files dropped on the source list (Shift or Ctrl held: appended).
+  void DropSourceFiles(HDROP drop);
 
   std::string lastScriptPath;         // the script chosen in the last save dialog; not kept
   std::string scriptFolder;           // its drive and folder; kept in the settings file
@@ -47,6 +53,20 @@ class CMainDialog : public CDialog {
   void OnHelpContents();
   void OnEditScript();
   void OnSaveScript();
+  void OnChooseSources();
+  void OnDeleteSources();
+  void OnBrowseDestination();
+  void OnDesktop();
+
+  void UpdateCountLabel() const;
+  // Appends path when it has the mode's extension, else beeps and shows why not.
+  void AddSource(const std::string& path, tewo::ConversionMode mode) const;
+  bool AppendKeyHeld() const;
+  void SetDestination(const std::string& folder);
+
+  std::string SettingsPath() const;
+  void ReadSettings();
+  void WriteSettings() const;
 
   void TrimSystemMenu();
   void SetHint(int labelId, const std::string& text) const;
@@ -55,5 +75,5 @@ class CMainDialog : public CDialog {
   static const MessageMapEntry<CMainDialog> kMessageMap[];
 
   HICON icon_;
-  CListBox sourceList_;
+  CDropListBox sourceList_;
 };

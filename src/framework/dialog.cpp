@@ -1,5 +1,9 @@
 #include "framework/dialog.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+
 #include "framework/win_app.h"
 
 CDialog::~CDialog() {
@@ -91,6 +95,67 @@ void CDialog::DestroyWindow() {
   if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
 }
 
+// The initialisation data of a dialog template: a resource of type 240 with
+// the template's id, holding entries {WORD control, WORD message, DWORD
+// length, bytes} up to a control id 0. The messages are the 16-bit forms of
+// adding a string to a list box (0x0401) or a combo box (0x0403).
+void CDialog::ExecuteDlgInit() const {
+  constexpr WORD kDlgInitType = 240;
+  HINSTANCE instance = AfxGetInstanceHandle();
+  HRSRC found =
+      ::FindResourceA(instance, MAKEINTRESOURCEA(templateId_), MAKEINTRESOURCEA(kDlgInitType));
+  if (found == nullptr) return;
+  HGLOBAL loaded = ::LoadResource(instance, found);
+  const auto* data = static_cast<const BYTE*>(::LockResource(loaded));
+  const DWORD size = ::SizeofResource(instance, found);
+  if (data == nullptr) return;
+  DWORD at = 0;
+  while (at + 8 <= size) {
+    WORD control = 0;
+    WORD message = 0;
+    DWORD length = 0;
+    std::memcpy(&control, data + at, 2);
+    if (control == 0) break;
+    std::memcpy(&message, data + at + 2, 2);
+    std::memcpy(&length, data + at + 4, 4);
+    at += 8;
+    if (length > size - at) break;
+    const std::string text(reinterpret_cast<const char*>(data + at), length);
+    at += length;
+    const UINT add = message == 0x0401 ? LB_ADDSTRING : message == 0x0403 ? CB_ADDSTRING : 0;
+    if (add != 0) SendDlgItemMessage(control, add, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+void CDialog::CenterIfAtOrigin() const {
+  const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+  if (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) return;
+  RECT window{};
+  ::GetWindowRect(m_hWnd, &window);
+  // Template coordinates count from the owner's client area.
+  HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+  POINT origin{0, 0};
+  if (owner != nullptr) ::ClientToScreen(owner, &origin);
+  if (window.left != origin.x || window.top != origin.y) return;
+
+  RECT area{};
+  if (owner != nullptr && !::IsIconic(owner)) {
+    ::GetWindowRect(owner, &area);
+  } else {
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  int left = area.left + (area.right - area.left - width) / 2;
+  int top = area.top + (area.bottom - area.top - height) / 2;
+  // Keep the whole dialog on the screen.
+  RECT screen{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+  left = std::max<int>(screen.left, std::min<int>(left, screen.right - width));
+  top = std::max<int>(screen.top, std::min<int>(top, screen.bottom - height));
+  ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
   CDialog* self = nullptr;
   if (message == WM_INITDIALOG) {
@@ -121,8 +186,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
   INT_PTR result = FALSE;
   if (OnMessage(message, wp, lp, result)) return result;
   switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+      ExecuteDlgInit();
+      CenterIfAtOrigin();
       return OnInitDialog();
+    }
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == IDOK) {
         OnOK();

@@ -42,6 +42,10 @@ class CDialog : public CWnd {
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
   INT_PTR HandleMessage(UINT message, WPARAM wp, LPARAM lp);
   void RunModalLoop();
+  // Fills list and combo boxes from the template's initialisation data.
+  void ExecuteDlgInit() const;
+  // A dialog whose template puts it at 0, 0 is centred over its owner.
+  void CenterIfAtOrigin() const;
 
   UINT templateId_;
   CWnd* parent_;

@@ -13,7 +13,8 @@ class ScopedGdiObject {
   ~ScopedGdiObject() { Reset(); }
   ScopedGdiObject(const ScopedGdiObject&) = delete;
   ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-  ScopedGdiObject(ScopedGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  ScopedGdiObject(ScopedGdiObject&& other) noexcept
+      : handle_(std::exchange(other.handle_, nullptr)) {}
   ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
     if (this != &other) {
       Reset();

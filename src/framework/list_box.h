@@ -17,7 +17,9 @@ class CListBox : public CWnd {
   }
   void ResetContent() const { Send(LB_RESETCONTENT); }
   int DeleteString(int index) const { return static_cast<int>(Send(LB_DELETESTRING, index)); }
-  void SetSel(int index, bool select = true) const { Send(LB_SETSEL, select ? TRUE : FALSE, index); }
+  void SetSel(int index, bool select = true) const {
+    Send(LB_SETSEL, select ? TRUE : FALSE, index);
+  }
   int GetSelCount() const { return static_cast<int>(Send(LB_GETSELCOUNT)); }
   std::vector<int> GetSelItems() const;
   std::vector<std::string> GetAllTexts() const;

@@ -51,8 +51,8 @@ constexpr MessageMapEntry<T> MapNotify(UINT id, UINT code, void (T::*handler)())
 // Runs the first handler of map that takes the message. Message handlers'
 // results are returned in result; commands report TRUE.
 template <class T>
-bool Dispatch(T& self, std::span<const MessageMapEntry<T>> map, UINT message, WPARAM wp,
-              LPARAM lp, INT_PTR& result) {
+bool Dispatch(T& self, std::span<const MessageMapEntry<T>> map, UINT message, WPARAM wp, LPARAM lp,
+              INT_PTR& result) {
   const UINT id = LOWORD(wp);
   const UINT code = HIWORD(wp);
   for (const MessageMapEntry<T>& entry : map) {

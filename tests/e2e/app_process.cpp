@@ -1,12 +1,18 @@
 #include "e2e/app_process.h"
 
 #include <atomic>
+#include <vector>
 
 #include "e2e/robot.h"
 
 InstallSource& TheInstallSource() {
   static InstallSource source;
   return source;
+}
+
+std::vector<std::string>& CreatedTempFolders() {
+  static std::vector<std::string> folders;
+  return folders;
 }
 
 std::string NewTempFolder(const std::string& label) {
@@ -16,7 +22,13 @@ std::string NewTempFolder(const std::string& label) {
   std::string path = std::string(temp) + "tewo_e2e_" + std::to_string(::GetCurrentProcessId()) +
                      "_" + std::to_string(counter++) + label;
   ::CreateDirectoryA(path.c_str(), nullptr);
+  CreatedTempFolders().push_back(path);
   return path;
+}
+
+void RemoveTempFolders() {
+  for (const std::string& folder : CreatedTempFolders()) RemoveTree(folder);
+  CreatedTempFolders().clear();
 }
 
 InstallFolder::InstallFolder() : path_(NewTempFolder("_install")) {
@@ -68,7 +80,8 @@ std::string ReadFileBytes(const std::string& path) {
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[4096];
   DWORD got = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    bytes.append(buffer, got);
   ::CloseHandle(file);
   return bytes;
 }

@@ -49,4 +49,6 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 void RemoveTree(const std::string& path);
+// A new folder in the temporary folder; removed by RemoveTempFolders.
 std::string NewTempFolder(const std::string& label);
+void RemoveTempFolders();

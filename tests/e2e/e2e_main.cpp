@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -20,5 +20,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: tewo_e2e_tests --tewo-exe=PATH --install-files=FOLDER\n");
     return 2;
   }
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  RemoveTempFolders();
+  return result;
 }

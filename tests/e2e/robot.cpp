@@ -63,6 +63,34 @@ HWND WaitForWindow(DWORD pid, const std::string& title, const char* className) {
   return found;
 }
 
+namespace {
+struct ControlSearch {
+  DWORD pid;
+  int controlId;
+  HWND except;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitForControl(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<ControlSearch*>(lp);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != search->pid || hwnd == search->except || !::IsWindowVisible(hwnd)) return TRUE;
+  if (::GetDlgItem(hwnd, search->controlId) == nullptr) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+}  // namespace
+
+HWND WaitForDialogWithControl(DWORD pid, int controlId, HWND except) {
+  ControlSearch search{pid, controlId, except};
+  WaitUntil([&] {
+    ::EnumWindows(VisitForControl, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  return search.found;
+}
+
 HWND WaitForMessageBox(DWORD pid, const std::string& title) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = Find(pid, title, "#32770", true)) != nullptr; });
@@ -87,6 +115,103 @@ std::string Text(HWND hwnd) {
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
   ::SendMessageA(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
   return buffer.data();
+}
+
+namespace {
+struct Description {
+  DWORD pid;
+  std::string text;
+};
+
+BOOL CALLBACK DescribeChild(HWND hwnd, LPARAM lp) {
+  auto* description = reinterpret_cast<Description*>(lp);
+  char className[64] = {};
+  ::GetClassNameA(hwnd, className, sizeof className);
+  const std::string text = Text(hwnd);
+  if (!text.empty() && ::IsWindowVisible(hwnd)) {
+    description->text += "    " + std::string(className) + " " +
+                         std::to_string(::GetDlgCtrlID(hwnd)) + ": " + text + "\n";
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK DescribeTop(HWND hwnd, LPARAM lp) {
+  auto* description = reinterpret_cast<Description*>(lp);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != description->pid || !::IsWindowVisible(hwnd)) return TRUE;
+  char className[64] = {};
+  ::GetClassNameA(hwnd, className, sizeof className);
+  description->text += "  window " + std::string(className) + " \"" + Text(hwnd) + "\"\n";
+  ::EnumChildWindows(hwnd, DescribeChild, lp);
+  return TRUE;
+}
+}  // namespace
+
+std::string DescribeWindows(DWORD pid) {
+  Description description{pid, "windows of the tool:\n"};
+  ::EnumWindows(DescribeTop, reinterpret_cast<LPARAM>(&description));
+  return description.text;
+}
+
+namespace {
+std::string Narrow(const std::wstring& wide) {
+  const int bytes =
+      ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), bytes, nullptr, nullptr);
+  text.resize(text.find('\0'));
+  return text;
+}
+}  // namespace
+
+std::string SelectedTreeText(HWND tree) {
+  const auto item =
+      reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (item == nullptr) return {};
+  // The item's text is fetched into memory of the tree's own process.
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(tree, &pid);
+  HANDLE process =
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) return {};
+  constexpr int kChars = 260;
+  const SIZE_T bytes = sizeof(TVITEMW) + kChars * sizeof(wchar_t);
+  auto* remote =
+      static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+  std::string text;
+  if (remote != nullptr) {
+    TVITEMW tvItem{};
+    tvItem.mask = TVIF_TEXT;
+    tvItem.hItem = item;
+    tvItem.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TVITEMW));
+    tvItem.cchTextMax = kChars;
+    ::WriteProcessMemory(process, remote, &tvItem, sizeof tvItem, nullptr);
+    if (::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote))) {
+      std::wstring wide(kChars, L'\0');
+      ::ReadProcessMemory(process, remote + sizeof(TVITEMW), wide.data(), kChars * sizeof(wchar_t),
+                          nullptr);
+      wide.resize(wide.find(L'\0'));
+      text = Narrow(wide);
+    }
+    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  ::CloseHandle(process);
+  return text;
+}
+
+std::vector<std::string> ListTexts(HWND listBox) {
+  // Wine hands list box strings to another process as Unicode only.
+  std::vector<std::string> texts;
+  const int count = static_cast<int>(::SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(wide.find(L'\0'));
+    texts.push_back(Narrow(wide));
+  }
+  return texts;
 }
 
 void SetText(HWND hwnd, const std::string& text) {

@@ -4,9 +4,11 @@
 // buttons, as a user would.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace robot {
 
@@ -23,6 +25,10 @@ HWND FindProcessWindow(DWORD pid, const std::string& title, const char* classNam
 // Waits for FindProcessWindow to find a window; nullptr on time-out.
 HWND WaitForWindow(DWORD pid, const std::string& title, const char* className = "#32770");
 
+// A visible dialog of process pid, other than except, that has a control
+// with id controlId (the folder browser's tree, for one).
+HWND WaitForDialogWithControl(DWORD pid, int controlId, HWND except = nullptr);
+
 // A message box of process pid: a dialog titled title with the static text 0xFFFF.
 HWND WaitForMessageBox(DWORD pid, const std::string& title = "TEWO");
 
@@ -31,6 +37,16 @@ HWND WaitForMessageBox(DWORD pid, const std::string& title = "TEWO");
 HWND FileNameField(HWND fileDialog);
 
 std::string Text(HWND hwnd);
+
+// The visible top-level windows of process pid with their titles and texts,
+// for failure messages.
+std::string DescribeWindows(DWORD pid);
+
+// The text of the selected item of a tree view of another process.
+std::string SelectedTreeText(HWND tree);
+
+// The entries of a list box of another process.
+std::vector<std::string> ListTexts(HWND listBox);
 void SetText(HWND hwnd, const std::string& text);
 
 // Presses a button of a dialog, or chooses a menu command, without waiting

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -18,6 +18,7 @@ class MainDialogTest : public ::testing::Test {
   void SetUp() override {
     fake_ = &TestApp().ResetSystem();
     TestApp().moduleFileName = folder_ / "tewo.exe";
+    PrepareFolder();
     dialog_ = std::make_unique<CMainDialog>();
     ASSERT_TRUE(dialog_->Create(IDD_MAIN, nullptr));
     TestApp().m_pMainWnd = dialog_.get();
@@ -29,6 +30,9 @@ class MainDialogTest : public ::testing::Test {
     dialog_.reset();
   }
 
+  // Runs before the dialog opens: a test puts its settings file here.
+  virtual void PrepareFolder() {}
+
   HWND Dialog() const { return dialog_->m_hWnd; }
   HWND Item(int id) const { return ::GetDlgItem(Dialog(), id); }
   std::string Text(int id) const { return dialog_->GetDlgItemText(id); }
@@ -38,9 +42,7 @@ class MainDialogTest : public ::testing::Test {
                    reinterpret_cast<LPARAM>(Item(id)));
   }
   void Command(int id) const { ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  bool Checked(int id) const {
-    return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  }
+  bool Checked(int id) const { return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void AddEntries(const std::vector<std::string>& entries) const {
     for (const std::string& e : entries) dialog_->SourceList().AddString(e);
   }

@@ -32,7 +32,8 @@ TEST_F(MainDialogTest, ModeButtonsSwitchOnlyTheCaption) {
   ::SendMessageA(Item(IDC_DXF_TO_DWG), BM_CLICK, 0, 0);
   EXPECT_EQ(Text(IDC_MODE_CAPTION), kDxfCaption);
   EXPECT_EQ(dialog_->Mode(), tewo::ConversionMode::DxfToDwg);
-  EXPECT_EQ(dialog_->SourceList().GetAllTexts(), (std::vector<std::string>{"C:\\a.dxf", "C:\\b.dwg"}));
+  EXPECT_EQ(dialog_->SourceList().GetAllTexts(),
+            (std::vector<std::string>{"C:\\a.dxf", "C:\\b.dwg"}));
   EXPECT_EQ(Text(IDC_DESTINATION), "D:\\out\\");
 }
 
@@ -133,14 +134,14 @@ TEST_F(MainDialogTest, ControlsStandWhereTheLayoutPutsThem) {
     RECT units;  // left, top, width, height in dialog units
   };
   const Layout kLayout[] = {
-      {IDC_DXF_TO_DWG, {14, 20, 53, 10}},         {IDC_DWG_TO_DXF, {76, 20, 53, 10}},
-      {IDC_DESTINATION_CAPTION, {8, 43, 39, 8}},  {IDC_BROWSE_DESTINATION, {48, 41, 10, 12}},
-      {IDC_DESKTOP, {61, 41, 10, 12}},            {IDC_DESTINATION_HINT, {78, 43, 193, 8}},
-      {IDC_DESTINATION, {7, 54, 300, 14}},        {IDC_SOURCE_CAPTION, {8, 76, 38, 8}},
-      {IDC_CHOOSE_SOURCES, {48, 74, 10, 12}},     {IDC_DELETE_SOURCES, {61, 74, 10, 12}},
-      {IDC_SOURCE_HINT, {78, 76, 187, 8}},        {IDC_COUNT_LABEL, {270, 76, 35, 8}},
-      {IDC_SOURCE_LIST, {7, 87, 300, 148}},       {IDC_STATUS, {8, 241, 189, 17}},
-      {IDC_EDIT_SCRIPT, {202, 242, 50, 14}},      {IDC_SAVE_SCRIPT, {257, 242, 50, 14}},
+      {IDC_DXF_TO_DWG, {14, 20, 53, 10}},        {IDC_DWG_TO_DXF, {76, 20, 53, 10}},
+      {IDC_DESTINATION_CAPTION, {8, 43, 39, 8}}, {IDC_BROWSE_DESTINATION, {48, 41, 10, 12}},
+      {IDC_DESKTOP, {61, 41, 10, 12}},           {IDC_DESTINATION_HINT, {78, 43, 193, 8}},
+      {IDC_DESTINATION, {7, 54, 300, 14}},       {IDC_SOURCE_CAPTION, {8, 76, 38, 8}},
+      {IDC_CHOOSE_SOURCES, {48, 74, 10, 12}},    {IDC_DELETE_SOURCES, {61, 74, 10, 12}},
+      {IDC_SOURCE_HINT, {78, 76, 187, 8}},       {IDC_COUNT_LABEL, {270, 76, 35, 8}},
+      {IDC_SOURCE_LIST, {7, 87, 300, 148}},      {IDC_STATUS, {8, 241, 189, 17}},
+      {IDC_EDIT_SCRIPT, {202, 242, 50, 14}},     {IDC_SAVE_SCRIPT, {257, 242, 50, 14}},
       {IDC_MODE_CAPTION, {141, 20, 157, 10}},
   };
   for (const Layout& l : kLayout) {

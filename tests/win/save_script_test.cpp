@@ -125,8 +125,9 @@ TEST_F(SaveScriptTest, AnExistingScriptIsReplacedWithoutAQuestion) {
   WriteFileBytes(script, std::string(5000, 'x'));
   AnswerSave(script);
   Save();
-  EXPECT_EQ(ReadFileBytes(script).size(),
-            std::string("NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + Destination() + "\\a.dwg\r\n").size());
+  EXPECT_EQ(
+      ReadFileBytes(script).size(),
+      std::string("NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + Destination() + "\\a.dwg\r\n").size());
   EXPECT_TRUE(fake_->messages.empty());
 }
 
@@ -182,20 +183,37 @@ TEST_P(SaveScriptRefusalTest, ReportsAndStopsBeforeTheSaveDialog) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, SaveScriptRefusalTest,
     ::testing::Values(
-        RefusedInput{"empty", "", {"C:\\a.dxf"}, "変換先ﾌｫﾙﾀﾞが指定されていません！",
-                     IDC_DESTINATION, ""},
-        RefusedInput{"blanks", "   ", {"C:\\a.dxf"}, "変換先ﾌｫﾙﾀﾞが指定されていません！",
-                     IDC_DESTINATION, "   "},
-        RefusedInput{"missing", "<out>\\nowhere", {"C:\\a.dxf"},
-                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！", IDC_DESTINATION,
+        RefusedInput{
+            "empty", "", {"C:\\a.dxf"}, "変換先ﾌｫﾙﾀﾞが指定されていません！", IDC_DESTINATION, ""},
+        RefusedInput{"blanks",
+                     "   ",
+                     {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞが指定されていません！",
+                     IDC_DESTINATION,
+                     "   "},
+        RefusedInput{"missing",
+                     "<out>\\nowhere",
+                     {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！",
+                     IDC_DESTINATION,
                      "<out>\\nowhere\\"},
-        RefusedInput{"blank inside", "<out> x", {"C:\\a.dxf"},
-                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！", IDC_DESTINATION,
+        RefusedInput{"blank inside",
+                     "<out> x",
+                     {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！",
+                     IDC_DESTINATION,
                      "<out> x\\"},
-        RefusedInput{"no entries", "<out>", {}, "変換元ファイルが選択されていません！",
-                     IDC_SOURCE_LIST, "<out>\\"},
-        RefusedInput{"same name", "<out>", {"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf"},
-                     "同一名のﾌｧｲﾙが選択されているため保存できません！", IDC_SOURCE_LIST,
+        RefusedInput{"no entries",
+                     "<out>",
+                     {},
+                     "変換元ファイルが選択されていません！",
+                     IDC_SOURCE_LIST,
+                     "<out>\\"},
+        RefusedInput{"same name",
+                     "<out>",
+                     {"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf"},
+                     "同一名のﾌｧｲﾙが選択されているため保存できません！",
+                     IDC_SOURCE_LIST,
                      "<out>\\"}),
     [](const ::testing::TestParamInfo<RefusedInput>& info) {
       std::string name = info.param.name;
@@ -248,8 +266,9 @@ TEST_F(SaveScriptTest, InvalidFieldNumberIsReportedTheScriptWrittenAndTheWindowC
   const std::string script = ScriptFolder() + "\\s.scr";
   AnswerSave(script);
   Save();
-  EXPECT_EQ(fake_->MessageTexts(), (std::vector<std::string>{"登録ｺﾏﾝﾄﾞｴﾗｰ\n" + longLine.substr(0, 250),
-                                                             "登録ｺﾏﾝﾄﾞｴﾗｰ\n"}));
+  EXPECT_EQ(
+      fake_->MessageTexts(),
+      (std::vector<std::string>{"登録ｺﾏﾝﾄﾞｴﾗｰ\n" + longLine.substr(0, 250), "登録ｺﾏﾝﾄﾞｴﾗｰ\n"}));
   EXPECT_EQ(ReadFileBytes(script), "NEW\r\nC:\\a.dxf\r\n");
   EXPECT_EQ(Text(IDC_STATUS), kSaved);
   EXPECT_TRUE(CloseRequested());

@@ -1,0 +1,66 @@
+// The destination row of the main dialog: the folder browser and the desktop button.
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "app/destination_text.h"
+#include "app/main_dialog.h"
+#include "framework/win_app.h"
+#include "resources/resource.h"
+
+namespace {
+
+// Preselects the initial folder when the browser has opened.
+int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM, LPARAM data) {
+  if (message == BFFM_INITIALIZED) ::SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+std::string PathOfItemList(PCIDLIST_ABSOLUTE items) {
+  std::string path(MAX_PATH + 1, '\0');
+  if (!::SHGetPathFromIDListA(items, path.data())) return {};
+  path.resize(path.find('\0'));
+  return path;
+}
+
+}  // namespace
+
+void CMainDialog::SetDestination(const std::string& folder) {
+  SetDlgItemText(IDC_DESTINATION, folder);
+  rememberedDestination = folder;
+  FocusDlgItem(IDC_DESTINATION);
+}
+
+void CMainDialog::OnBrowseDestination() {
+  const std::string initial = tewo::InitialBrowseFolder(GetDlgItemText(IDC_DESTINATION));
+  std::string displayName(MAX_PATH + 1, '\0');
+  BROWSEINFOA info{};
+  info.hwndOwner = m_hWnd;
+  info.pszDisplayName = displayName.data();
+  info.lpszTitle = "変換先ﾌｫﾙﾀﾞを指定してください。";
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  info.lpfn = BrowseCallback;
+  info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
+
+  PIDLIST_ABSOLUTE chosen = AfxGetApp()->System().BrowseForFolder(info);
+  std::string folder;
+  if (chosen != nullptr) {
+    folder = PathOfItemList(chosen);
+    ::CoTaskMemFree(chosen);
+  }
+  if (folder.empty()) return;
+  SetDestination(tewo::WithTrailingBackslash(folder));
+}
+
+void CMainDialog::OnDesktop() {
+  IMalloc* allocator = nullptr;
+  if (FAILED(::SHGetMalloc(&allocator)) || allocator == nullptr) return;
+  PIDLIST_ABSOLUTE desktop = nullptr;
+  if (SUCCEEDED(::SHGetSpecialFolderLocation(::GetDesktopWindow(), CSIDL_DESKTOP, &desktop))) {
+    // The desktop is never a drive's root: the backslash is always appended.
+    SetDestination(PathOfItemList(desktop) + "\\");
+    allocator->Free(desktop);
+  }
+  allocator->Release();
+}

@@ -1,0 +1,137 @@
+// The source list of the main dialog: choosing files in the file dialog,
+// dropping them from the shell, deleting entries and the count label.
+
+#include <string>
+#include <vector>
+
+#include "app/main_dialog.h"
+#include "app/my_file_dialog.h"
+#include "app/source_files.h"
+#include "common/path_split.h"
+#include "framework/win_app.h"
+#include "resources/resource.h"
+
+namespace {
+
+// The file dialog may use all of it for the names of a multiple selection.
+constexpr std::size_t kSelectionBufferBytes = 129500;
+
+struct ModeTexts {
+  const char* title;
+  const char* filter;
+};
+
+ModeTexts TextsOf(tewo::ConversionMode mode) {
+  if (mode == tewo::ConversionMode::DxfToDwg) {
+    return {"変換元 DXFﾌｧｲﾙの選択",
+            "DXFﾌｧｲﾙ(*.dxf)|*.dxf|DWGﾌｧｲﾙ(*.dwg)|*.dwg|All Files(*.*)|*.*||"};
+  }
+  return {"変換元 DWGﾌｧｲﾙの選択", "DWGﾌｧｲﾙ(*.dwg)|*.dwg|DXFﾌｧｲﾙ(*.dxf)|*.dxf|All Files(*.*)|*.*||"};
+}
+
+// Stops the list from redrawing while many entries change; one redraw at the end.
+class RedrawPause {
+ public:
+  explicit RedrawPause(HWND list) : list_(list) { ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
+  ~RedrawPause() {
+    ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_, nullptr, TRUE);
+  }
+  RedrawPause(const RedrawPause&) = delete;
+  RedrawPause& operator=(const RedrawPause&) = delete;
+
+ private:
+  HWND list_;
+};
+
+}  // namespace
+
+bool CMainDialog::AppendKeyHeld() const {
+  ISystem& system = AfxGetApp()->System();
+  return (system.GetKeyState(VK_SHIFT) & 0x8000) != 0 ||
+         (system.GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+void CMainDialog::AddSource(const std::string& path, tewo::ConversionMode mode) const {
+  if (tewo::IsSourceOfMode(path, mode)) {
+    sourceList_.AddString(path);
+    return;
+  }
+  AfxGetApp()->System().MessageBeep(0);
+  SetStatus(tewo::RejectionText(path, mode));
+}
+
+void CMainDialog::UpdateCountLabel() const {
+  SetDlgItemText(IDC_COUNT_LABEL, tewo::CountLabelText(sourceList_.GetCount()));
+}
+
+void CMainDialog::OnChooseSources() {
+  SetStatus("");
+  std::string selection(kSelectionBufferBytes, '\0');
+  if (!sourceFolder.empty()) ::SetCurrentDirectoryA(sourceFolder.c_str());
+  const tewo::ConversionMode mode = Mode();
+  const ModeTexts texts = TextsOf(mode);
+
+  CMyFileDialog dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY,
+                       texts.filter);
+  dialog.m_ofn.lpstrFile = selection.data();
+  dialog.m_ofn.nMaxFile = static_cast<DWORD>(selection.size());
+  dialog.m_ofn.lpstrTitle = texts.title;
+  if (!sourceFolder.empty()) dialog.m_ofn.lpstrInitialDir = sourceFolder.c_str();
+  if (dialog.DoModal() != IDOK) return;
+
+  // The keys count as they are when the dialog has been confirmed.
+  if (!AppendKeyHeld()) sourceList_.ResetContent();
+  const std::vector<std::string> paths = dialog.GetPathNames();
+  {
+    RedrawPause pause(sourceList_.m_hWnd);
+    for (const std::string& path : paths) AddSource(path, mode);
+  }
+  // Also when the last file was rejected.
+  if (!paths.empty()) sourceFolder = tewo::FolderOf(paths.back());
+  UpdateCountLabel();
+}
+
+void CMainDialog::OnDeleteSources() {
+  ISystem& system = AfxGetApp()->System();
+  if (sourceList_.GetSelCount() <= 0) {
+    system.MessageBox(m_hWnd, "削除する行（変換元ﾌｧｲﾙ）を選択してください", "TEWO", MB_OK);
+    UpdateCountLabel();
+    return;
+  }
+  if (system.MessageBox(m_hWnd, "選択した行（変換元ﾌｧｲﾙ）を削除しますか", "TEWO",
+                        MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
+    UpdateCountLabel();
+    return;
+  }
+  const std::vector<int> selected = sourceList_.GetSelItems();
+  {
+    // From the highest index down, so that every index still points at its entry.
+    RedrawPause pause(sourceList_.m_hWnd);
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it) sourceList_.DeleteString(*it);
+  }
+  FocusDlgItem(IDC_SOURCE_LIST);
+  UpdateCountLabel();
+}
+
+void CMainDialog::DropSourceFiles(HDROP drop) {
+  SetStatus("");
+  const tewo::ConversionMode mode = Mode();
+  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  if (!AppendKeyHeld()) sourceList_.ResetContent();
+  {
+    RedrawPause pause(sourceList_.m_hWnd);
+    for (UINT i = 0; i < count; ++i) {
+      // The whole path, however long: a cut path would name another file.
+      const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
+      std::string path(length + 1, '\0');
+      path.resize(::DragQueryFileA(drop, i, path.data(), length + 1));
+      // Folders, and items whose attributes cannot be read, are passed over silently.
+      const DWORD attributes = ::GetFileAttributesA(path.c_str());
+      if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        continue;
+      AddSource(path, mode);
+    }
+  }
+  UpdateCountLabel();
+}

@@ -1,0 +1,129 @@
+#include "templates/registration_dialog.h"
+
+#include <array>
+
+#include "framework/win_app.h"
+#include "resources/resource.h"
+#include "script/template_file_location.h"
+#include "script/template_file_writer.h"
+
+namespace {
+
+// Edits 1004, 1020, 1021 and 1022 in the order of the layout's fields.
+constexpr std::array<int, 4> kEdits = {IDC_FIRST_INPUT, IDC_FIRST_OUTPUT, IDC_LATER_INPUT,
+                                       IDC_LATER_OUTPUT};
+
+// The factory template of each field (index 0 unused) and of the precision.
+constexpr std::array<UINT, 9> kFactoryStrings = {
+    0,
+    IDS_FACTORY_FIELD1,
+    IDS_FACTORY_FIELD2,
+    IDS_FACTORY_FIELD3,
+    IDS_FACTORY_FIELD4,
+    IDS_FACTORY_FIELD5,
+    IDS_FACTORY_FIELD6,
+    IDS_FACTORY_FIELD7,
+    IDS_FACTORY_FIELD8,
+};
+
+const char kCannotRead[] = "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実行を中断します。";
+const char kCannotSave[] = "ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。";
+
+}  // namespace
+
+const MessageMapEntry<CRegistrationDialog> CRegistrationDialog::kMessageMap[] = {
+    MapMessage(WM_CLOSE, &CRegistrationDialog::OnClose),
+    MapMessage(WM_DROPFILES, &CRegistrationDialog::OnDropFiles),
+    MapCommand(IDC_REGISTER_CLOSE, &CRegistrationDialog::OnCloseButton),
+    MapCommand(IDC_REGISTER_SAVE, &CRegistrationDialog::OnSave),
+    MapCommand(IDC_REGISTER_DEFAULT, &CRegistrationDialog::OnDefault),
+};
+
+UINT CRegistrationDialog::TemplateOf(tewo::RegistrationDialog which) {
+  return which == tewo::RegistrationDialog::DxfToDwg ? IDD_REGISTER_DXF_TO_DWG
+                                                     : IDD_REGISTER_DWG_TO_DXF;
+}
+
+CRegistrationDialog::CRegistrationDialog(tewo::RegistrationDialog which)
+    : CDialog(TemplateOf(which)), which_(which), layout_(tewo::LayoutOf(which)) {}
+
+bool CRegistrationDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) {
+  return Dispatch<CRegistrationDialog>(*this, kMessageMap, message, wp, lp, result);
+}
+
+BOOL CRegistrationDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  // A template file may hold longer blocks than the edits take by default:
+  // every byte that is read must be shown and saved again.
+  for (int edit : kEdits) SendDlgItemMessage(edit, EM_SETLIMITTEXT, 0, 0);
+  Load(tewo::CommandTemplateFilePath());
+  return TRUE;
+}
+
+void CRegistrationDialog::ClearEdits() const {
+  for (int edit : kEdits) SetDlgItemText(edit, "");
+}
+
+void CRegistrationDialog::Load(const std::string& path) {
+  const auto loaded = tewo::LoadRegistrationTemplates(layout_, path);
+  if (!loaded) {
+    ReportMessage(m_hWnd, kCannotRead);
+    AfxGetApp()->System().ExitProcess(1);
+    return;
+  }
+  loaded_ = *loaded;
+  for (const std::string& line : loaded_.invalidLines) {
+    ReportMessage(m_hWnd, tewo::RegistrationErrorMessage(line));
+  }
+  for (std::size_t i = 0; i < kEdits.size(); ++i) SetDlgItemText(kEdits[i], loaded_.editTexts[i]);
+  if (layout_.ownsPrecision && loaded_.precisionText) {
+    SetDlgItemText(IDC_PRECISION, *loaded_.precisionText);
+  }
+}
+
+INT_PTR CRegistrationDialog::OnClose(WPARAM, LPARAM) {
+  // Unsaved edits are discarded without a question.
+  EndDialog(0);
+  return FALSE;
+}
+
+void CRegistrationDialog::OnCloseButton() { PostMessage(WM_CLOSE); }
+
+INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
+  HDROP drop = reinterpret_cast<HDROP>(wp);
+  // Only the first dropped item counts, whatever its name.
+  const UINT length = ::DragQueryFileA(drop, 0, nullptr, 0);
+  std::string path(length + 1, '\0');
+  path.resize(::DragQueryFileA(drop, 0, path.data(), length + 1));
+  ::DragFinish(drop);
+
+  // The dialog is emptied first; a folder then leaves it empty.
+  loaded_ = {};
+  ClearEdits();
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+  Load(path);
+  return 0;
+}
+
+void CRegistrationDialog::OnDefault() {
+  for (std::size_t i = 0; i < kEdits.size(); ++i) {
+    SetDlgItemText(kEdits[i], LoadResourceString(kFactoryStrings[layout_.editFields[i]]));
+  }
+  if (layout_.ownsPrecision)
+    SetDlgItemText(IDC_PRECISION, LoadResourceString(IDS_FACTORY_PRECISION));
+}
+
+void CRegistrationDialog::OnSave() {
+  std::array<std::vector<std::string>, 4> editLines;
+  for (std::size_t i = 0; i < kEdits.size(); ++i) {
+    editLines[i] = tewo::EditLines(GetDlgItemText(kEdits[i]));
+  }
+  const std::string precision = layout_.ownsPrecision ? GetDlgItemText(IDC_PRECISION) : "";
+  const std::string text =
+      tewo::FormatTemplateFile(layout_, editLines, loaded_.otherModeStores, precision);
+  // The file is replaced whole or not at all; on failure the edits stay for another try.
+  if (!tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text)) {
+    ReportMessage(m_hWnd, kCannotSave);
+  }
+}
