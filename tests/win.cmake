@@ -16,6 +16,8 @@ add_executable(tewo_win_tests
   win/source_list_test.cpp
   win/destination_test.cpp
   win/settings_test.cpp
+  win/registration_dialog_test.cpp
+  win/large_list_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
@@ -28,6 +30,7 @@ add_executable(tewo_e2e_tests
   e2e/e2e_main.cpp
   e2e/start_and_save_test.cpp
   e2e/main_window_test.cpp
+  e2e/registration_test.cpp
 )
 target_include_directories(tewo_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(tewo_e2e_tests PRIVATE gtest user32 comctl32)

@@ -7,6 +7,10 @@
 namespace tewo {
 
 bool ReplaceFileWith(const std::string& newFile, const std::string& target) {
+  // A read-only file stays as it is, as Windows itself keeps it (Wine would
+  // replace it).
+  const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   return ::MoveFileExA(newFile.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

@@ -96,6 +96,7 @@ TEST_F(RunningTool, MissingTemplateFileEndsWithStatusOne) {
   robot::PressButton(box, IDOK);
   EXPECT_EQ(app_->WaitExit(), 1);
   EXPECT_FALSE(FileExists(script));
+  EXPECT_FALSE(FileExists(install_ / "tewo.ini"));  // ended without the closing
 }
 
 TEST_F(RunningTool, EnterAndEscapeLeaveTheMainDialogOpen) {
