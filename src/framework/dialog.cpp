@@ -127,17 +127,35 @@ void CDialog::ExecuteDlgInit() const {
   }
 }
 
+namespace {
+// Whether the dialog template puts the dialog at 0, 0: read from the
+// template itself, since the system places it relative to its owner.
+bool TemplateAtOrigin(UINT templateId) {
+  HINSTANCE instance = AfxGetInstanceHandle();
+  HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+  if (found == nullptr) return false;
+  const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(instance, found)));
+  if (data == nullptr || ::SizeofResource(instance, found) < 26) return false;
+  WORD signature = 0;
+  std::memcpy(&signature, data + 2, 2);
+  // DLGTEMPLATEEX has its x and y after version, signature, help id, styles
+  // and item count; DLGTEMPLATE after its styles and item count.
+  const std::size_t at = signature == 0xFFFF ? 18 : 10;
+  short x = 0;
+  short y = 0;
+  std::memcpy(&x, data + at, 2);
+  std::memcpy(&y, data + at + 2, 2);
+  return x == 0 && y == 0;
+}
+}  // namespace
+
 void CDialog::CenterIfAtOrigin() const {
   const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
   if (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) return;
+  if ((style & WS_CHILD) || !TemplateAtOrigin(templateId_)) return;
   RECT window{};
   ::GetWindowRect(m_hWnd, &window);
-  // Template coordinates count from the owner's client area.
   HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-  POINT origin{0, 0};
-  if (owner != nullptr) ::ClientToScreen(owner, &origin);
-  if (window.left != origin.x || window.top != origin.y) return;
-
   RECT area{};
   if (owner != nullptr && !::IsIconic(owner)) {
     ::GetWindowRect(owner, &area);

@@ -41,6 +41,8 @@ TEST_F(MainDialogTest, TenThousandEntriesFillTheListAndTheScript) {
   SetText(IDC_DESTINATION, folder_.path());
   const std::string script = folder_ / "big.scr";
   fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, script); };
+  const double read = MillisecondsOf([&] { dialog_->SourceList().GetAllTexts(); });
+  std::printf("[ figures  ] reading 10,000 entries back: %.1f ms\n", read);
   const double save = MillisecondsOf([&] { Click(IDC_SAVE_SCRIPT); });
   EXPECT_EQ(Text(IDC_STATUS), "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");
   EXPECT_GT(ReadFileBytes(script).size(), 400000u);

@@ -308,3 +308,35 @@ TEST_F(RegistrationDialogTest, AScriptSavedAfterwardsUsesTheNewTemplates) {
 }
 
 }  // namespace
+
+namespace {
+
+POINT CentreOf(HWND hwnd) {
+  RECT r{};
+  ::GetWindowRect(hwnd, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+TEST(DialogPlacement, DialogsAtTheTemplateOriginAreCentredOverTheirOwner) {
+  TempFolder folder;
+  TestApp().ResetSystem();
+  TestApp().moduleFileName = folder / "tewo.exe";
+  WriteFileBytes(folder / "tewoc.ini", FactoryTemplateFile());
+  CMainDialog main;
+  ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
+  RECT area{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  const POINT mainCentre = CentreOf(main.m_hWnd);
+  EXPECT_NEAR(mainCentre.x, (area.left + area.right) / 2, 1);
+  EXPECT_NEAR(mainCentre.y, (area.top + area.bottom) / 2, 1);
+
+  CRegistrationDialog registration(RegistrationDialog::DwgToDxf);
+  ASSERT_TRUE(registration.Create(IDD_REGISTER_DWG_TO_DXF, &main));
+  const POINT centre = CentreOf(registration.m_hWnd);
+  EXPECT_NEAR(centre.x, mainCentre.x, 1);
+  EXPECT_NEAR(centre.y, mainCentre.y, 1);
+  registration.DestroyWindow();
+  main.DestroyWindow();
+}
+
+}  // namespace
