@@ -11,6 +11,7 @@ target_compile_options(gtest PRIVATE -w -fexec-charset=UTF-8)
 add_executable(tewo_win_tests
   win/test_main.cpp
   win/fake_system.cpp
+  shared/win_files.cpp
   win/main_dialog_test.cpp
   win/save_script_test.cpp
   win/source_list_test.cpp
@@ -26,6 +27,7 @@ target_link_options(tewo_win_tests PRIVATE -static)
 
 add_executable(tewo_e2e_tests
   e2e/robot.cpp
+  shared/win_files.cpp
   e2e/app_process.cpp
   e2e/e2e_main.cpp
   e2e/start_and_save_test.cpp

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "shared/win_files.h"
+
 // Where the build left tewo.exe and the install files (set by the test's main).
 struct InstallSource {
   std::string exe;
@@ -16,15 +18,14 @@ InstallSource& TheInstallSource();
 class InstallFolder {
  public:
   InstallFolder();
-  ~InstallFolder();
   InstallFolder(const InstallFolder&) = delete;
   InstallFolder& operator=(const InstallFolder&) = delete;
 
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  const std::string& path() const { return folder_.path(); }
+  std::string operator/(const std::string& name) const { return folder_ / name; }
 
  private:
-  std::string path_;
+  TempFolder folder_{"_install"};
 };
 
 class AppProcess {
@@ -44,11 +45,3 @@ class AppProcess {
  private:
   PROCESS_INFORMATION process_{};
 };
-
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
-void RemoveTree(const std::string& path);
-// A new folder in the temporary folder; removed by RemoveTempFolders.
-std::string NewTempFolder(const std::string& label);
-void RemoveTempFolders();

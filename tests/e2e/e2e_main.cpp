@@ -20,7 +20,5 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: tewo_e2e_tests --tewo-exe=PATH --install-files=FOLDER\n");
     return 2;
   }
-  const int result = RUN_ALL_TESTS();
-  RemoveTempFolders();
-  return result;
+  return RUN_ALL_TESTS();
 }

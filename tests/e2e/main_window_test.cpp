@@ -50,9 +50,11 @@ class MainWindowRoad : public ::testing::Test {
 };
 
 TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
-  const std::string out = NewTempFolder("_out");
+  const TempFolder outFolder("_out");
+  const std::string out = outFolder.path();
   for (const char* name : {"a.dwg", "b.dwg"}) WriteFileBytes(install_ / name, "");
-  const std::string scripts = NewTempFolder("_scripts");
+  const TempFolder scriptFolder("_scripts");
+  const std::string scripts = scriptFolder.path();
   {
     auto app = Start();
     ASSERT_NE(main_, nullptr);

@@ -65,9 +65,11 @@ TEST_F(RunningTool, SecondCopyEndsAtOnceWithoutAWindow) {
 }
 
 TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
-  const std::string out = NewTempFolder("_out");
+  const TempFolder outFolder("_out");
+  const std::string out = outFolder.path();
   Prepare(out, {"C:\\data\\a.dxf", "C:\\data\\b.dxf"});
-  const std::string script = NewTempFolder("_scripts") + "\\batch.scr";
+  const TempFolder scriptFolder("_scripts");
+  const std::string script = scriptFolder / "batch.scr";
   std::string proposed;
   SaveAs(script, &proposed);
   EXPECT_EQ(proposed, "dxftodwg.scr");
@@ -85,9 +87,11 @@ TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
 
 TEST_F(RunningTool, MissingTemplateFileEndsWithStatusOne) {
   ::DeleteFileA((install_ / "tewoc.ini").c_str());
-  const std::string out = NewTempFolder("_out");
+  const TempFolder outFolder("_out");
+  const std::string out = outFolder.path();
   Prepare(out, {"C:\\data\\a.dxf"});
-  const std::string script = NewTempFolder("_scripts") + "\\batch.scr";
+  const TempFolder scriptFolder("_scripts");
+  const std::string script = scriptFolder / "batch.scr";
   SaveAs(script);
 
   HWND box = robot::WaitForMessageBox(app_->pid());

@@ -53,17 +53,7 @@ class RegistrationDialogTest : public ::testing::Test {
   }
   std::string File() const { return ReadFileBytes(TemplateFile()); }
 
-  void Drop(const std::vector<std::string>& paths) {
-    std::string names;
-    for (const std::string& p : paths) names += p + '\0';
-    names += '\0';
-    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* files = static_cast<DROPFILES*>(::GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
-    ::GlobalUnlock(memory);
-    ::SendMessageA(Dialog(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  }
+  void Drop(const std::vector<std::string>& paths) { SimulateDrop(Dialog(), paths); }
 
   TempFolder folder_;
   FakeSystem* fake_ = nullptr;

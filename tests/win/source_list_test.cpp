@@ -50,18 +50,7 @@ class SourceListTest : public MainDialogTest {
   std::vector<std::string> Entries() const { return dialog_->SourceList().GetAllTexts(); }
 
   // Drops paths on the list box as the shell does.
-  void Drop(const std::vector<std::string>& paths) {
-    std::string names;
-    for (const std::string& p : paths) names += p + '\0';
-    names += '\0';
-    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-    auto* files = static_cast<DROPFILES*>(::GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
-    ::GlobalUnlock(memory);
-    ::SendMessageA(Item(IDC_SOURCE_LIST), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  }
+  void Drop(const std::vector<std::string>& paths) { SimulateDrop(Item(IDC_SOURCE_LIST), paths); }
 
   std::string Touch(const std::string& name) {
     const std::string path = folder_ / name;

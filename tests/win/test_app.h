@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/win_app.h"
+#include "shared/win_files.h"
 #include "win/fake_system.h"
 
 class CTestApp : public CWinApp {
@@ -20,25 +21,9 @@ class CTestApp : public CWinApp {
 
 CTestApp& TestApp();
 
-// A temporary folder, removed with everything in it at the end of the test.
-class TempFolder {
- public:
-  explicit TempFolder(const std::string& name = "");
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  // path + "\" + name
-  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
- private:
-  std::string path_;
-};
-
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
-
 // The factory command template file, as installed.
 std::string FactoryTemplateFile();
+
+// Drops paths on target as the shell does (in this process: the system
+// does not carry a drop across processes).
+void SimulateDrop(HWND target, const std::vector<std::string>& paths);

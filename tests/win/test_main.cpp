@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <shellapi.h>
+
+#include <cstring>
 
 #include "win/test_app.h"
 
@@ -18,62 +20,18 @@ FakeSystem& CTestApp::ResetSystem() {
   return ref;
 }
 
-namespace {
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(child);
-      } else {
-        ::DeleteFileA(child.c_str());
-      }
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-  }
-  ::RemoveDirectoryA(path.c_str());
-}
-}  // namespace
-
-TempFolder::TempFolder(const std::string& name) {
-  static std::atomic<int> counter{0};
-  char temp[MAX_PATH + 1] = {};
-  ::GetTempPathA(sizeof temp, temp);
-  path_ = std::string(temp) + "tewo_test_" + std::to_string(::GetCurrentProcessId()) + "_" +
-          std::to_string(counter++) + name;
-  ::CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder() { RemoveTree(path_); }
-
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    bytes.append(buffer, got);
-  ::CloseHandle(file);
-  return bytes;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  ::CloseHandle(file);
-}
-
-bool FileExists(const std::string& path) {
-  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+void SimulateDrop(HWND target, const std::vector<std::string>& paths) {
+  std::string names;
+  for (const std::string& p : paths) names += p + '\0';
+  names += '\0';
+  HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* files = static_cast<DROPFILES*>(::GlobalLock(memory));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = FALSE;
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
+  ::GlobalUnlock(memory);
+  // The receiver releases the memory (DragFinish).
+  ::SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 std::string FactoryTemplateFile() {

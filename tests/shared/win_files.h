@@ -1,0 +1,28 @@
+#pragma once
+// Files and folders for the tests that run under Wine, through the ANSI
+// functions the tool itself uses, so that Shift-JIS names work the same.
+
+#include <string>
+
+// A new folder in the temporary folder, removed with everything in it when
+// the object goes.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& label = "");
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  // path + "\" + name
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+// False when the file cannot be written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+void RemoveTree(const std::string& path);
