@@ -31,6 +31,24 @@ struct Search {
   HWND found = nullptr;
 };
 
+// A message box holds only its buttons (ids 1 to 11), its icon (20 on
+// Windows, 0x440 on Wine) and its text (0xFFFF).
+BOOL CALLBACK CheckMessageBoxChild(HWND child, LPARAM lp) {
+  const int id = ::GetDlgCtrlID(child) & 0xFFFF;
+  if (!((id >= 1 && id <= 11) || id == 20 || id == 0x440 || id == 0xFFFF)) {
+    *reinterpret_cast<bool*>(lp) = false;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool IsMessageBox(HWND hwnd) {
+  if (::GetDlgItem(hwnd, 0xFFFF) == nullptr) return false;
+  bool onlyMessageBoxControls = true;
+  ::EnumChildWindows(hwnd, CheckMessageBoxChild, reinterpret_cast<LPARAM>(&onlyMessageBoxControls));
+  return onlyMessageBoxControls;
+}
+
 BOOL CALLBACK Visit(HWND hwnd, LPARAM lp) {
   auto* search = reinterpret_cast<Search*>(lp);
   DWORD pid = 0;
@@ -40,8 +58,7 @@ BOOL CALLBACK Visit(HWND hwnd, LPARAM lp) {
   ::GetClassNameA(hwnd, className, sizeof className);
   if (search->className != nullptr && std::string(className) != search->className) return TRUE;
   if (Text(hwnd) != search->title) return TRUE;
-  if (search->needsMessageText && ::GetDlgItem(hwnd, 0xFFFF) == nullptr) return TRUE;
-  if (!search->needsMessageText && ::GetDlgItem(hwnd, 0xFFFF) != nullptr) return TRUE;
+  if (IsMessageBox(hwnd) != search->needsMessageText) return TRUE;
   search->found = hwnd;
   return FALSE;
 }

@@ -113,3 +113,24 @@ TEST_F(RunningTool, EnterAndEscapeLeaveTheMainDialogOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RunningTool, AboutBoxOpensFromTheMenuAndTheSystemMenuAndClosesOnEnter) {
+  for (bool fromSystemMenu : {false, true}) {
+    if (fromSystemMenu) {
+      ::PostMessageA(main_, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    } else {
+      robot::ChooseMenuCommand(main_, ID_APP_ABOUT);
+    }
+    HWND about = robot::WaitForWindow(app_->pid(), "TEWOのﾊﾞｰｼﾞｮﾝ情報");
+    ASSERT_NE(about, nullptr) << robot::DescribeWindows(app_->pid());
+    EXPECT_EQ(robot::Text(::GetDlgItem(about, IDC_ABOUT_VERSION)), "TEWO   Version 1.30");
+    robot::PressButton(about, IDOK);
+    ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(about); }));
+  }
+  robot::ChooseMenuCommand(main_, ID_APP_EXIT);
+  EXPECT_EQ(app_->WaitExit(), 0);
+}
+
+}  // namespace
