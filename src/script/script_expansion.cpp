@@ -81,13 +81,9 @@ void ExpandBlock(const std::vector<PlannedLine>& plan, bool output, std::string_
           AppendDestination(scratch, entry, folder, extension);
           path = scratch;
         }
+        // Most paths have no blank: they go out without a copy.
         if (ContainsByte(path, ' ')) {
-          std::string quoted;
-          quoted.reserve(path.size() + 2);
-          quoted += '"';
-          quoted += path;
-          quoted += '"';
-          sink(quoted);
+          sink(QuoteIfBlank(path));
         } else {
           sink(path);
         }

@@ -73,7 +73,8 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     const std::string outName = out.substr(out.rfind('\\') + 1);
     ASSERT_TRUE(robot::WaitUntil([&] {
       return robot::SelectedTreeText(::GetDlgItem(browser, kFolderTree)) == outName;
-    })) << "the browser did not preselect the typed folder";
+    })) << "the browser did not preselect the typed folder; it shows "
+         << robot::SelectedTreeText(::GetDlgItem(browser, kFolderTree));
     robot::PressButton(browser, IDOK);
     ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
     EXPECT_EQ(robot::Text(Item(IDC_DESTINATION)), out + "\\");
