@@ -23,9 +23,10 @@ TEST(SourceFiles, TakesOnlyTheModesExtensionInAnyCase) {
       {"C:\\noext", false, false},
       {"C:\\dir.dxf\\file", false, false},  // a dot only in a folder name
       {"C:\\dir.dxf\\", false, false},
-      {"C:\\表\\能.dxf", true, false},  // trail bytes 0x5C before the name
-      {"C:\\x\\ソ", false, false},      // ソ ends in 0x5C: no separator, no dot
-      {"C:\\x\\.dxf", true, false},     // a name that is only an extension
+      {"C:\\表\\能.dxf", true, false},     // trail bytes 0x5C before the name
+      {"C:\\x\\ソ", false, false},         // ソ ends in 0x5C: no separator, no dot
+      {"C:\\x\\.dxf", true, false},        // a name that is only an extension
+      {"C:\\x\\a\x81.dxf", false, false},  // a lead byte takes the dot with it
       {"a.dxf", true, false},
       {"C:\\x\\a.dx", false, false},
       {"C:\\x\\a.dxff", false, false},
