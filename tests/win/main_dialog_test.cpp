@@ -193,3 +193,20 @@ TEST_F(MainDialogTest, DragIconIsTheApplicationIcon) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainDialogTest, PaintsAnEtchedEdgeUnderTheMenu) {
+  ::ShowWindow(Dialog(), SW_SHOWNA);
+  ::RedrawWindow(Dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = ::GetDC(Dialog());
+  RECT client{};
+  ::GetClientRect(Dialog(), &client);
+  for (int x : {0, static_cast<int>(client.right / 2), static_cast<int>(client.right - 1)}) {
+    EXPECT_EQ(::GetPixel(dc, x, 0), RGB(128, 128, 128)) << x;
+    EXPECT_EQ(::GetPixel(dc, x, 1), RGB(255, 255, 255)) << x;
+  }
+  ::ReleaseDC(Dialog(), dc);
+}
+
+}  // namespace
