@@ -9,11 +9,12 @@
 
 #include "app/main_dialog.h"
 #include "resource.h"
+#include "win/dialog_fixture.h"
 #include "win/test_app.h"
 
 // A real main dialog, created modeless so that the test can drive its
 // controls, beside a temporary folder that plays the executable's folder.
-class MainDialogTest : public ::testing::Test {
+class MainDialogTest : public DialogFixture<CMainDialog> {
  protected:
   void SetUp() override {
     fake_ = &TestApp().ResetSystem();
@@ -33,14 +34,6 @@ class MainDialogTest : public ::testing::Test {
   // Runs before the dialog opens: a test puts its settings file here.
   virtual void PrepareFolder() {}
 
-  HWND Dialog() const { return dialog_->m_hWnd; }
-  HWND Item(int id) const { return ::GetDlgItem(Dialog(), id); }
-  std::string Text(int id) const { return dialog_->GetDlgItemText(id); }
-  void SetText(int id, const std::string& text) const { dialog_->SetDlgItemText(id, text); }
-  void Click(int id) const {
-    ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Item(id)));
-  }
   void Command(int id) const { ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   bool Checked(int id) const { return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void AddEntries(const std::vector<std::string>& entries) const {
@@ -56,5 +49,4 @@ class MainDialogTest : public ::testing::Test {
 
   TempFolder folder_;
   FakeSystem* fake_ = nullptr;
-  std::unique_ptr<CMainDialog> dialog_;
 };

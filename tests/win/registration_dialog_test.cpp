@@ -10,6 +10,7 @@
 #include "resource.h"
 #include "script/template_file_writer.h"
 #include "templates/registration_dialog.h"
+#include "win/dialog_fixture.h"
 #include "win/test_app.h"
 
 namespace {
@@ -20,7 +21,7 @@ const char kFactoryEdit1[] = "NEW  DXFIN\r\n//ファイル名\r\n//E\r\n";
 
 // A registration dialog, created modeless so that the test can drive it,
 // over a command template file in a temporary folder.
-class RegistrationDialogTest : public ::testing::Test {
+class RegistrationDialogTest : public DialogFixture<CRegistrationDialog> {
  protected:
   void SetUp() override {
     fake_ = &TestApp().ResetSystem();
@@ -43,21 +44,12 @@ class RegistrationDialogTest : public ::testing::Test {
     ::ShowWindow(Dialog(), SW_SHOWNA);
   }
 
-  HWND Dialog() const { return dialog_->m_hWnd; }
-  HWND Item(int id) const { return ::GetDlgItem(Dialog(), id); }
-  std::string Text(int id) const { return dialog_->GetDlgItemText(id); }
-  void SetText(int id, const std::string& text) const { dialog_->SetDlgItemText(id, text); }
-  void Click(int id) const {
-    ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Item(id)));
-  }
   std::string File() const { return ReadFileBytes(TemplateFile()); }
 
   void Drop(const std::vector<std::string>& paths) { SimulateDrop(Dialog(), paths); }
 
   TempFolder folder_;
   FakeSystem* fake_ = nullptr;
-  std::unique_ptr<CRegistrationDialog> dialog_;
 };
 
 TEST_F(RegistrationDialogTest, FactoryFileOpensAndSavesUnchangedInEitherDialog) {
