@@ -27,18 +27,17 @@ INT_PTR CDialog::DoModal() {
   modal_ = true;
   modalResult_ = -1;
   inModalLoop_ = true;
-  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
-                                   DialogProc, reinterpret_cast<LPARAM>(this));
-  if (hwnd == nullptr) {
-    inModalLoop_ = false;
-    return -1;
-  }
+  // The owner takes no input from the start: messages that the dialog shows
+  // while it initialises are already modal.
   const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
   if (disableOwner) ::EnableWindow(owner, FALSE);
-  if (inModalLoop_) {
+  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+                                   DialogProc, reinterpret_cast<LPARAM>(this));
+  if (hwnd != nullptr && inModalLoop_) {
     ::ShowWindow(hwnd, SW_SHOW);
     RunModalLoop();
   }
+  inModalLoop_ = false;
   // Enable the owner before the dialog goes, so that the activation returns to it.
   if (disableOwner) ::EnableWindow(owner, TRUE);
   if (m_hWnd != nullptr) {
@@ -48,7 +47,7 @@ INT_PTR CDialog::DoModal() {
   }
   if (owner != nullptr) ::SetActiveWindow(owner);
   modal_ = false;
-  return modalResult_;
+  return hwnd == nullptr ? -1 : modalResult_;
 }
 
 void CDialog::RunModalLoop() {
@@ -198,6 +197,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     m_hWnd = nullptr;
     if (!modal_) AfxGetApp()->RemoveModeless(hwnd);
+    // A modal run whose window is gone is over.
+    inModalLoop_ = false;
     PostNcDestroy();  // may delete this
     return FALSE;
   }
