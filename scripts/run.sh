@@ -17,4 +17,11 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY was set: TEWO runs on the virtual display $DISPLAY"
   echo "(screenshot: import -display $DISPLAY -window root shot.png)"
 fi
-exec wine install/tewo.exe
+status=0
+wine install/tewo.exe || status=$?
+# A display started here goes with the tool.
+if [ -n "${TEWO_XVFB_PID:-}" ]; then
+  wineserver -k 2>/dev/null || true
+  tewo_stop_display
+fi
+exit "$status"
