@@ -12,9 +12,4 @@ std::string InitialBrowseFolder(std::string_view field) {
   return parts.drive + parts.dir;
 }
 
-std::string WithTrailingBackslash(std::string folder) {
-  if (!EndsWithBackslash(folder)) folder += '\\';
-  return folder;
-}
-
 }  // namespace tewo

@@ -10,7 +10,4 @@ namespace tewo {
 // unless it is a drive's root. Empty for an empty field.
 std::string InitialBrowseFolder(std::string_view field);
 
-// The folder with one backslash at its end (double-byte aware).
-std::string WithTrailingBackslash(std::string folder);
-
 }  // namespace tewo

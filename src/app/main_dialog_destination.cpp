@@ -6,6 +6,7 @@
 
 #include "app/destination_text.h"
 #include "app/main_dialog.h"
+#include "common/path_split.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 

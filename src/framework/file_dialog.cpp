@@ -61,8 +61,7 @@ std::vector<std::string> CFileDialog::GetPathNames() const {
   const char* next = buffer + first.size() + 1;
   if ((m_ofn.Flags & OFN_ALLOWMULTISELECT) == 0 || *next == '\0') return {first};
   // A multiple selection: the folder, then the names, then an empty string.
-  std::string folder = first;
-  if (!tewo::EndsWithBackslash(folder)) folder += '\\';
+  const std::string folder = tewo::WithTrailingBackslash(first);
   std::vector<std::string> paths;
   while (*next != '\0') {
     std::string name = next;

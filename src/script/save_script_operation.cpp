@@ -32,7 +32,7 @@ std::string TakeDestination(CMainDialog& dialog) {
     dialog.FocusDlgItem(IDC_DESTINATION);
     return {};
   }
-  if (!EndsWithBackslash(field)) field += '\\';
+  field = WithTrailingBackslash(field);
   dialog.SetDlgItemText(IDC_DESTINATION, field);
   return field;
 }

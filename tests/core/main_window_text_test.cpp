@@ -4,6 +4,7 @@
 
 #include "app/destination_text.h"
 #include "app/source_files.h"
+#include "common/path_split.h"
 
 namespace tewo {
 namespace {

@@ -23,50 +23,53 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 namespace {
-struct Search {
-  DWORD pid;
-  std::string title;
-  const char* className;
-  bool needsMessageText;
-  HWND found = nullptr;
-};
+// The visible top-level windows of process pid, in z order.
+std::vector<HWND> VisibleWindowsOf(DWORD pid) {
+  struct Collect {
+    DWORD pid;
+    std::vector<HWND> windows;
+  } collect{pid, {}};
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* c = reinterpret_cast<Collect*>(lp);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == c->pid && ::IsWindowVisible(hwnd)) c->windows.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&collect));
+  return collect.windows;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char className[64] = {};
+  ::GetClassNameA(hwnd, className, sizeof className);
+  return className;
+}
 
 // A message box holds only its buttons (ids 1 to 11), its icon (20 on
 // Windows, 0x440 on Wine) and its text (0xFFFF).
-BOOL CALLBACK CheckMessageBoxChild(HWND child, LPARAM lp) {
-  const int id = ::GetDlgCtrlID(child) & 0xFFFF;
-  if (!((id >= 1 && id <= 11) || id == 20 || id == 0x440 || id == 0xFFFF)) {
-    *reinterpret_cast<bool*>(lp) = false;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 bool IsMessageBox(HWND hwnd) {
   if (::GetDlgItem(hwnd, 0xFFFF) == nullptr) return false;
   bool onlyMessageBoxControls = true;
-  ::EnumChildWindows(hwnd, CheckMessageBoxChild, reinterpret_cast<LPARAM>(&onlyMessageBoxControls));
+  ::EnumChildWindows(
+      hwnd,
+      [](HWND child, LPARAM lp) -> BOOL {
+        const int id = ::GetDlgCtrlID(child) & 0xFFFF;
+        if ((id >= 1 && id <= 11) || id == 20 || id == 0x440 || id == 0xFFFF) return TRUE;
+        *reinterpret_cast<bool*>(lp) = false;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&onlyMessageBoxControls));
   return onlyMessageBoxControls;
 }
 
-BOOL CALLBACK Visit(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->pid || !::IsWindowVisible(hwnd)) return TRUE;
-  char className[64] = {};
-  ::GetClassNameA(hwnd, className, sizeof className);
-  if (search->className != nullptr && std::string(className) != search->className) return TRUE;
-  if (Text(hwnd) != search->title) return TRUE;
-  if (IsMessageBox(hwnd) != search->needsMessageText) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
 HWND Find(DWORD pid, const std::string& title, const char* className, bool messageBox) {
-  Search search{pid, title, className, messageBox};
-  ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND hwnd : VisibleWindowsOf(pid)) {
+    if (className != nullptr && ClassOf(hwnd) != className) continue;
+    if (Text(hwnd) == title && IsMessageBox(hwnd) == messageBox) return hwnd;
+  }
+  return nullptr;
 }
 }  // namespace
 
@@ -80,32 +83,18 @@ HWND WaitForWindow(DWORD pid, const std::string& title, const char* className) {
   return found;
 }
 
-namespace {
-struct ControlSearch {
-  DWORD pid;
-  int controlId;
-  HWND except;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK VisitForControl(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<ControlSearch*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->pid || hwnd == search->except || !::IsWindowVisible(hwnd)) return TRUE;
-  if (::GetDlgItem(hwnd, search->controlId) == nullptr) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-}  // namespace
-
 HWND WaitForDialogWithControl(DWORD pid, int controlId, HWND except) {
-  ControlSearch search{pid, controlId, except};
+  HWND found = nullptr;
   WaitUntil([&] {
-    ::EnumWindows(VisitForControl, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    for (HWND hwnd : VisibleWindowsOf(pid)) {
+      if (hwnd != except && ::GetDlgItem(hwnd, controlId) != nullptr) {
+        found = hwnd;
+        break;
+      }
+    }
+    return found != nullptr;
   });
-  return search.found;
+  return found;
 }
 
 HWND WaitForMessageBox(DWORD pid, const std::string& title) {
@@ -134,41 +123,19 @@ std::string Text(HWND hwnd) {
   return buffer.data();
 }
 
-namespace {
-struct Description {
-  DWORD pid;
-  std::string text;
-};
-
-BOOL CALLBACK DescribeChild(HWND hwnd, LPARAM lp) {
-  auto* description = reinterpret_cast<Description*>(lp);
-  char className[64] = {};
-  ::GetClassNameA(hwnd, className, sizeof className);
-  const std::string text = Text(hwnd);
-  if (!text.empty() && ::IsWindowVisible(hwnd)) {
-    description->text += "    " + std::string(className) + " " +
-                         std::to_string(::GetDlgCtrlID(hwnd)) + ": " + text + "\n";
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK DescribeTop(HWND hwnd, LPARAM lp) {
-  auto* description = reinterpret_cast<Description*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != description->pid || !::IsWindowVisible(hwnd)) return TRUE;
-  char className[64] = {};
-  ::GetClassNameA(hwnd, className, sizeof className);
-  description->text += "  window " + std::string(className) + " \"" + Text(hwnd) + "\"\n";
-  ::EnumChildWindows(hwnd, DescribeChild, lp);
-  return TRUE;
-}
-}  // namespace
-
 std::string DescribeWindows(DWORD pid) {
-  Description description{pid, "windows of the tool:\n"};
-  ::EnumWindows(DescribeTop, reinterpret_cast<LPARAM>(&description));
-  return description.text;
+  std::string text = "windows of the tool:\n";
+  for (HWND hwnd : VisibleWindowsOf(pid)) {
+    text += "  window " + ClassOf(hwnd) + " \"" + Text(hwnd) + "\"\n";
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      const std::string childText = Text(child);
+      if (childText.empty() || !::IsWindowVisible(child)) continue;
+      text += "    " + ClassOf(child) + " " + std::to_string(::GetDlgCtrlID(child)) + ": " +
+              childText + "\n";
+    }
+  }
+  return text;
 }
 
 namespace {
