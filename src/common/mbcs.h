@@ -20,4 +20,13 @@ constexpr std::size_t CharLength(std::string_view text, std::size_t pos) {
   return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
+// Number of characters of text that start before byte offset bytes (an
+// offset inside a double-byte character counts that character). An offset
+// past the end counts every character and one per byte beyond.
+std::size_t CharCountBefore(std::string_view text, std::size_t bytes);
+
+// Byte offset at which character number chars of text starts; past the last
+// character, the text's length plus one per character beyond.
+std::size_t ByteOffsetOfChar(std::string_view text, std::size_t chars);
+
 }  // namespace tewo

@@ -7,10 +7,6 @@
 
 namespace tewo {
 
-// The file that the new content is written to before it replaces path: in
-// the same folder, so that the replacement is one rename.
-std::string TemplateFileNewPath(const std::string& path);
-
 // Writes text (lines ended by LF, each written as CR LF) to a new file beside
 // path and then puts it in path's place. False when the new file cannot be
 // created, a write or the close fails, or the replacement fails; path then

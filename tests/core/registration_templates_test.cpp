@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/file_write.h"
 #include "script/template_file_writer.h"
 #include "test_files.h"
 
@@ -151,7 +152,7 @@ TEST(RegistrationRoundTrip, FilesAfterLoadAndSave) {
     test::WriteBytes(path, CrLf(c.file));
     for (int i = 0; i < c.cycles; ++i) LoadAndSave(*c.layout, path);
     EXPECT_EQ(Visible(test::ReadBytes(path)), Visible(CrLf(c.saved)));
-    EXPECT_FALSE(std::filesystem::exists(TemplateFileNewPath(path)));
+    EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
   }
 }
 
@@ -161,10 +162,10 @@ TEST(WriteTemplateFile, OldFileStaysOnFailure) {
   const std::string path = dir.File("tewoc.ini");
   test::WriteBytes(path, old);
   // The new file cannot be created: its name is taken by a folder.
-  std::filesystem::create_directory(TemplateFileNewPath(path));
+  std::filesystem::create_directory(ReplacementPath(path));
   EXPECT_FALSE(WriteTemplateFile(path, text));
   EXPECT_EQ(test::ReadBytes(path), old);
-  std::filesystem::remove(TemplateFileNewPath(path));
+  std::filesystem::remove(ReplacementPath(path));
 
   // A write fails half way: the file size limit stops it.
   rlimit saved{};
@@ -178,7 +179,7 @@ TEST(WriteTemplateFile, OldFileStaysOnFailure) {
   signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);
   EXPECT_EQ(test::ReadBytes(path), old);
-  EXPECT_FALSE(std::filesystem::exists(TemplateFileNewPath(path)));
+  EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
 }
 
 TEST(WriteTemplateFile, ReadOnlyFolderKeepsTheOldFile) {

@@ -8,7 +8,7 @@
 
 #include "app/main_dialog.h"
 #include "resource.h"
-#include "script/template_file_writer.h"
+#include "common/file_write.h"
 #include "templates/registration_dialog.h"
 #include "win/dialog_fixture.h"
 #include "win/test_app.h"
@@ -244,7 +244,7 @@ TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
   Open(RegistrationDialog::DxfToDwg, FactoryTemplateFile());
   SetText(IDC_FIRST_INPUT, "CHANGED\r\n//E\r\n");
   // A folder where the new file would be written: it cannot be created.
-  const std::string blocker = tewo::TemplateFileNewPath(TemplateFile());
+  const std::string blocker = tewo::ReplacementPath(TemplateFile());
   ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{"ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。"});
