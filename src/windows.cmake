@@ -1,6 +1,8 @@
 # The Windows program: the thin framework, the windows, and tewo.exe.
 add_library(tewo_framework STATIC
   framework/dialog.cpp
+  framework/edit.cpp
+  framework/find_replace_dialog.cpp
   framework/file_dialog.cpp
   framework/gdi.cpp
   framework/list_box.cpp
@@ -25,6 +27,8 @@ add_library(tewo_ui STATIC
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp
+  editor/script_editor_dialog.cpp
+  editor/script_editor_find.cpp
 )
 target_link_libraries(tewo_ui PUBLIC tewo_framework)
 

@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "app/about_dialog.h"
+#include "editor/script_editor_dialog.h"
 #include "framework/gdi.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -217,8 +218,9 @@ void CMainDialog::OnRegisterDwgToDxf() {
   dialog.DoModal();
 }
 
-// The help window and the script editor come with their own windows.
+// The help window comes with its own window.
 void CMainDialog::OnHelpContents() {}
-void CMainDialog::OnEditScript() {}
+
+void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 
 void CMainDialog::OnSaveScript() { tewo::SaveScript(*this); }

@@ -9,20 +9,49 @@ namespace tewo {
 
 namespace {
 
-// The double-byte characters of code page 932 that have an upper-case form,
-// as runs of codes that move by the same distance.
+// The system's upper-case mapping of code page 932 turns a double-byte
+// character into Unicode, upper-cases it and turns it back. Besides the
+// letters, that also moves a character that the code page holds twice to the
+// code the system prefers (the NEC-selected IBM extensions to the IBM
+// extensions, a few NEC row 13 signs to row 2). These are the characters it
+// changes, as runs of codes that move by the same distance.
 struct FoldRun {
   unsigned first;
   unsigned last;
   int shift;
 };
 constexpr FoldRun kFoldRuns[] = {
-    {0x8281, 0x829A, -0x21},    // ａ-ｚ to Ａ-Ｚ
-    {0x83BF, 0x83D6, -0x20},    // α-ω to Α-Ω
-    {0x8470, 0x847E, -0x30},    // а-н to А-Н (0x847F is no character)
-    {0x8480, 0x8491, -0x31},    // о-я to О-Я
-    {0xEEEF, 0xEEF8, -0x679B},  // small roman numerals (NEC-selected) to Ⅰ-Ⅹ at 0x8754
-    {0xFA40, 0xFA49, -0x72EC},  // small roman numerals (IBM) to Ⅰ-Ⅹ at 0x8754
+    {0x8281, 0x829A, -0x21},   // ａ-ｚ to Ａ-Ｚ
+    {0x83BF, 0x83D6, -0x20},   // α-ω to Α-Ω
+    {0x8470, 0x847E, -0x30},   // а-н to А-Н (0x847F is no character)
+    {0x8480, 0x8491, -0x31},   // о-я to О-Я
+    {0x8790, 0x8790, -0x5B0},  // NEC row 13 signs to their row 2 codes
+    {0x8791, 0x8791, -0x5B2},
+    {0x8792, 0x8792, -0x5AB},
+    {0x8795, 0x8795, -0x5B2},
+    {0x8796, 0x8796, -0x5BB},
+    {0x8797, 0x8797, -0x5BD},
+    {0x879A, 0x879A, -0x5B4},
+    {0x879B, 0x879B, -0x5DC},
+    {0x879C, 0x879C, -0x5DE},
+    {0xED40, 0xED62, 0xD1C},  // NEC-selected IBM extensions to the IBM ones
+    {0xED63, 0xED7E, 0xD1D},
+    {0xED80, 0xEDE0, 0xD1C},
+    {0xEDE1, 0xEDFC, 0xD5F},
+    {0xEE40, 0xEE62, 0xD1C},
+    {0xEE63, 0xEE7E, 0xD1D},
+    {0xEE80, 0xEEE0, 0xD1C},
+    {0xEEE1, 0xEEEC, 0xD5F},
+    {0xEEEF, 0xEEF8, -0x679B},  // small roman numerals to Ⅰ-Ⅹ in row 13
+    {0xEEF9, 0xEEF9, -0x6D2F},  // ￢ to row 2
+    {0xEEFA, 0xEEFC, 0xB5B},
+    {0xFA40, 0xFA49, -0x72EC},  // IBM small roman numerals to Ⅰ-Ⅹ in row 13
+    {0xFA4A, 0xFA53, -0x72F6},  // IBM roman numerals to row 13
+    {0xFA54, 0xFA54, -0x788A},  // IBM signs to their row 2 and row 13 codes
+    {0xFA58, 0xFA58, -0x72CE},
+    {0xFA59, 0xFA59, -0x72D7},
+    {0xFA5A, 0xFA5A, -0x72D6},
+    {0xFA5B, 0xFA5B, -0x7875},
 };
 
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
@@ -41,8 +70,19 @@ constexpr std::uint64_t FoldAsciiWord(std::uint64_t word) {
 
 unsigned FoldDoubleByte(unsigned char lead, unsigned char trail) {
   const unsigned code = (unsigned{lead} << 8) | trail;
-  // Only these lead bytes carry foldable characters.
-  if (lead != 0x82 && lead != 0x83 && lead != 0x84 && lead != 0xEE && lead != 0xFA) return code;
+  // Only these lead bytes carry characters that change.
+  switch (lead) {
+    case 0x82:
+    case 0x83:
+    case 0x84:
+    case 0x87:
+    case 0xED:
+    case 0xEE:
+    case 0xFA:
+      break;
+    default:
+      return code;
+  }
   for (const FoldRun& run : kFoldRuns) {
     if (code >= run.first && code <= run.last) return static_cast<unsigned>(int(code) + run.shift);
   }

@@ -1,8 +1,9 @@
 #pragma once
 // Case folding for find and replace when the match-case option is off: the
 // letters a-z become A-Z, and a double-byte character is folded as a whole
-// by the code page's upper-case mapping (full-width ａ-ｚ become Ａ-Ｚ, Greek
-// and Cyrillic small letters become capitals). The byte after a lead byte is
+// by the system's upper-case mapping for the code page (full-width ａ-ｚ
+// become Ａ-Ｚ, Greek and Cyrillic small letters become capitals, and a
+// character that the code page holds twice takes its first code). The byte after a lead byte is
 // never folded on its own, and the result always has the length of the input.
 
 #include <string>

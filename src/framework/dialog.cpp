@@ -11,7 +11,7 @@ CDialog::~CDialog() {
   // back into the destroyed object.
   if (m_hWnd != nullptr) {
     ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
-    if (!modal_) AfxGetApp()->RemoveModeless(m_hWnd);
+    if (!modal_) AfxGetApp()->RemoveModeless(this);
   }
 }
 
@@ -62,7 +62,7 @@ void CDialog::RunModalLoop() {
     }
     if (got == -1) break;
     if (app->PreTranslateModeless(msg)) continue;
-    if (m_hWnd != nullptr && ::IsDialogMessageA(m_hWnd, &msg)) continue;
+    if (m_hWnd != nullptr && PreTranslateMessage(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
@@ -75,8 +75,34 @@ BOOL CDialog::Create(UINT templateId, CWnd* owner) {
                                    owner ? owner->m_hWnd : nullptr, DialogProc,
                                    reinterpret_cast<LPARAM>(this));
   if (hwnd == nullptr) return FALSE;
-  AfxGetApp()->AddModeless(hwnd);
+  AfxGetApp()->AddModeless(this);
   return TRUE;
+}
+
+namespace {
+
+// A multi-line edit in a dialog turns Esc into a close request to the
+// dialog; the dialog's own Cancel action decides instead.
+bool IsEscapeInMultiLineEdit(HWND dialog, const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP && msg.message != WM_CHAR) return false;
+  if (msg.wParam != VK_ESCAPE || !::IsChild(dialog, msg.hwnd)) return false;
+  char className[16] = {};
+  ::GetClassNameA(msg.hwnd, className, sizeof className);
+  return ::lstrcmpiA(className, "Edit") == 0 &&
+         (::GetWindowLongA(msg.hwnd, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+
+}  // namespace
+
+bool CDialog::PreTranslateMessage(MSG& msg) {
+  if (IsEscapeInMultiLineEdit(m_hWnd, msg)) {
+    if (msg.message == WM_KEYDOWN) {
+      ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(IDCANCEL)));
+    }
+    return true;
+  }
+  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
 }
 
 void CDialog::EndDialog(INT_PTR result) {
@@ -196,7 +222,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     HWND hwnd = m_hWnd;
     ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     m_hWnd = nullptr;
-    if (!modal_) AfxGetApp()->RemoveModeless(hwnd);
+    if (!modal_) AfxGetApp()->RemoveModeless(this);
     // A modal run whose window is gone is over.
     inModalLoop_ = false;
     PostNcDestroy();  // may delete this

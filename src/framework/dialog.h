@@ -27,6 +27,11 @@ class CDialog : public CWnd {
   // Destroys the window (a modeless one; a modal one ends with its run).
   void DestroyWindow();
 
+  // Keyboard navigation of the dialog. Esc in a multi-line edit runs the
+  // dialog's Cancel action, as it does everywhere else in the dialog, instead
+  // of the close request that the edit would send.
+  bool PreTranslateMessage(MSG& msg) override;
+
  protected:
   virtual BOOL OnInitDialog() { return TRUE; }
   virtual void OnOK() { EndDialog(IDOK); }

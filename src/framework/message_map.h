@@ -13,9 +13,10 @@
 #include <span>
 
 enum class MapKind {
-  Message,  // a window message; the handler gets its parameters
-  Command,  // WM_COMMAND from a menu item or a clicked button
-  Notify,   // WM_COMMAND with a control's notification code
+  Message,     // a window message; the handler gets its parameters
+  Command,     // WM_COMMAND from a menu item or a clicked button
+  Notify,      // WM_COMMAND with a control's notification code
+  Registered,  // a registered message, known only at run time
 };
 
 template <class T>
@@ -26,11 +27,19 @@ struct MessageMapEntry {
   UINT lastId;
   void (T::*onCommand)();
   INT_PTR (T::*onMessage)(WPARAM, LPARAM);
+  UINT (*registered)() = nullptr;  // the registered message's number
 };
 
 template <class T>
 constexpr MessageMapEntry<T> MapMessage(UINT message, INT_PTR (T::*handler)(WPARAM, LPARAM)) {
   return {MapKind::Message, message, 0, 0, nullptr, handler};
+}
+
+// registered returns the message's number, found once when it was registered.
+template <class T>
+constexpr MessageMapEntry<T> MapRegisteredMessage(UINT (*registered)(),
+                                                  INT_PTR (T::*handler)(WPARAM, LPARAM)) {
+  return {MapKind::Registered, 0, 0, 0, nullptr, handler, registered};
 }
 
 template <class T>
@@ -59,6 +68,10 @@ bool Dispatch(T& self, std::span<const MessageMapEntry<T>> map, UINT message, WP
     switch (entry.kind) {
       case MapKind::Message:
         if (entry.code != message) continue;
+        result = (self.*entry.onMessage)(wp, lp);
+        return true;
+      case MapKind::Registered:
+        if (message < 0xC000 || entry.registered() != message) continue;
         result = (self.*entry.onMessage)(wp, lp);
         return true;
       case MapKind::Command:

@@ -1,12 +1,18 @@
 #include "framework/win_app.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
+
+#include "framework/wnd.h"
 
 namespace {
 CWinApp* theApplication = nullptr;
 }
 
-CWinApp::CWinApp() : system_(std::make_unique<CWin32System>()) {
+CWinApp::CWinApp()
+    : system_(std::make_unique<CWin32System>()),
+      findReplaceMessage_(::RegisterWindowMessageA(FINDMSGSTRINGA)) {
   theApplication = this;
   m_hInstance = ::GetModuleHandleA(nullptr);
 }
@@ -27,17 +33,19 @@ std::string CWinApp::ModuleFileName() const {
   }
 }
 
-void CWinApp::AddModeless(HWND hwnd) { modeless_.push_back(hwnd); }
+void CWinApp::AddModeless(CWnd* window) { modeless_.push_back(window); }
 
-void CWinApp::RemoveModeless(HWND hwnd) {
-  modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), hwnd), modeless_.end());
+void CWinApp::RemoveModeless(CWnd* window) {
+  modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), window), modeless_.end());
 }
 
 bool CWinApp::PreTranslateModeless(MSG& msg) {
   if (msg.hwnd == nullptr) return false;
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-  for (HWND hwnd : modeless_) {
-    if (hwnd == root) return ::IsDialogMessageA(hwnd, &msg) != FALSE;
+  for (CWnd* window : modeless_) {
+    // The window may create or destroy modeless windows: the list is not
+    // looked at again after the call.
+    if (window->m_hWnd == root) return window->PreTranslateMessage(msg);
   }
   return false;
 }

@@ -29,17 +29,22 @@ class CWinApp {
   void SetSystem(std::unique_ptr<ISystem> system) { system_ = std::move(system); }
 
   // Modeless windows that take part in the modal loops' dialog navigation.
-  void AddModeless(HWND hwnd);
-  void RemoveModeless(HWND hwnd);
+  void AddModeless(CWnd* window);
+  void RemoveModeless(CWnd* window);
   // Gives a modeless window the message when it is meant for it.
   bool PreTranslateModeless(MSG& msg);
+
+  // The message that the find and replace dialogs notify their owner with,
+  // registered once at start-up.
+  UINT FindReplaceMessage() const { return findReplaceMessage_; }
 
   HINSTANCE m_hInstance = nullptr;
   CWnd* m_pMainWnd = nullptr;
 
  private:
   std::unique_ptr<ISystem> system_;
-  std::vector<HWND> modeless_;
+  std::vector<CWnd*> modeless_;
+  UINT findReplaceMessage_;
 };
 
 CWinApp* AfxGetApp();

@@ -31,6 +31,10 @@ class CWnd {
   }
   void FocusDlgItem(int id) const { ::SetFocus(GetDlgItem(id)); }
 
+  // A modeless window's look at a message of its own before the loop
+  // dispatches it; true when it took the message.
+  virtual bool PreTranslateMessage(MSG&) { return false; }
+
   HWND m_hWnd = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "templates/registration_templates.h"
 
-#include <gtest/gtest.h>
 #include <signal.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <filesystem>

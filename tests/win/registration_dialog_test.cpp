@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/main_dialog.h"
-#include "resource.h"
 #include "common/file_write.h"
+#include "resource.h"
 #include "templates/registration_dialog.h"
 #include "win/dialog_fixture.h"
 #include "win/test_app.h"

@@ -1,0 +1,222 @@
+#include "editor/script_editor_dialog.h"
+
+#include <utility>
+
+#include "common/path_split.h"
+#include "editor/script_text.h"
+#include "framework/file_dialog.h"
+#include "framework/gdi.h"
+#include "framework/win_app.h"
+#include "resources/resource.h"
+
+namespace {
+
+const char kFilter[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙ(*.scr)|*.scr|All Files(*.*)|*.*||";
+const char kOpenTitle[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを開く";
+const char kSaveAsTitle[] = "名前をつけて保存";
+const char kLoadStopped[] = "ﾌｧｲﾙが大きいため読込を中断しました！";
+const char kCannotShow[] = "ﾌｧｲﾙが大きいため表示できません！";
+const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
+
+}  // namespace
+
+const char CScriptEditorDialog::kTitle[] = "簡易ｽｸﾘﾌﾟﾄｴﾃﾞｨﾀｰ";
+
+const MessageMapEntry<CScriptEditorDialog> CScriptEditorDialog::kMessageMap[] = {
+    MapMessage(WM_CLOSE, &CScriptEditorDialog::OnClose),
+    MapMessage(WM_DROPFILES, &CScriptEditorDialog::OnDropFiles),
+    MapMessage(WM_PAINT, &CScriptEditorDialog::OnPaint),
+    MapMessage(WM_CTLCOLORSTATIC, &CScriptEditorDialog::OnCtlColorStatic),
+    MapRegisteredMessage(&FindReplaceMessage, &CScriptEditorDialog::OnFindReplace),
+    MapCommand(ID_EDITOR_NEW, &CScriptEditorDialog::OnNew),
+    MapCommand(ID_EDITOR_OPEN, &CScriptEditorDialog::OnOpen),
+    MapCommand(ID_EDITOR_SAVE, &CScriptEditorDialog::OnSave),
+    MapCommand(ID_EDITOR_SAVE_AS, &CScriptEditorDialog::OnSaveAs),
+    MapCommand(ID_EDITOR_EXIT, &CScriptEditorDialog::OnExit),
+    MapCommand(ID_EDITOR_FIND, &CScriptEditorDialog::OnFind),
+    MapCommand(ID_EDITOR_REPLACE, &CScriptEditorDialog::OnReplace),
+    MapNotify(IDC_EDITOR_TEXT, EN_KILLFOCUS, &CScriptEditorDialog::OnTextKillFocus),
+    MapNotify(IDC_EDITOR_TEXT, EN_SETFOCUS, &CScriptEditorDialog::OnTextSetFocus),
+};
+
+void CScriptEditorDialog::OpenOrFocus(CWnd& owner, const std::string& scriptPath) {
+  if (HWND open = ::FindWindowA(nullptr, kTitle)) {
+    ::SetFocus(open);
+    return;
+  }
+  auto* editor = new CScriptEditorDialog(scriptPath);
+  if (!editor->Create(IDD_EDITOR, &owner)) {
+    delete editor;
+    return;
+  }
+  ::ShowWindow(editor->m_hWnd, SW_SHOW);
+}
+
+CScriptEditorDialog::CScriptEditorDialog(std::string scriptPath)
+    : CDialog(IDD_EDITOR), currentPath_(std::move(scriptPath)) {}
+
+bool CScriptEditorDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) {
+  return Dispatch<CScriptEditorDialog>(*this, kMessageMap, message, wp, lp, result);
+}
+
+bool CScriptEditorDialog::PreTranslateMessage(MSG& msg) {
+  // Tab neither types a tab nor moves the focus, wherever it is pressed.
+  const bool tab = (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_TAB;
+  if (tab || (msg.message == WM_CHAR && msg.wParam == '\t')) return true;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CScriptEditorDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  text_.Attach(GetDlgItem(IDC_EDITOR_TEXT));
+  // A user may type up to the size the editor loads and saves.
+  ::SendMessageA(text_.m_hWnd, EM_SETLIMITTEXT, tewo::kEditorTextBound, 0);
+  SetStatus("");
+  SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
+  Load(currentPath_);
+  return FALSE;  // the focus is set
+}
+
+void CScriptEditorDialog::SetStatus(const std::string& text) const {
+  SetDlgItemText(IDC_EDITOR_STATUS, text);
+}
+
+void CScriptEditorDialog::Load(const std::string& path) {
+  store_.clear();
+  refused_ = false;
+  // An empty path names no file; it cannot be opened.
+  const auto loaded = path.empty() ? std::nullopt : tewo::LoadScriptFile(path);
+  if (loaded) {
+    if (loaded->refused) {
+      ReportMessage(m_hWnd, kLoadStopped);
+      refused_ = true;
+    }
+    if (!PutText(loaded->text)) {
+      text_.SetText("");
+      store_.clear();
+      ReportMessage(m_hWnd, kCannotShow);
+      refused_ = true;
+    }
+  }
+  // A file that cannot be read leaves the text as it was.
+  remembered_ = {};
+  if (refused_) GreySaveCommands();
+  FocusText();
+}
+
+bool CScriptEditorDialog::PutText(const std::string& text) {
+  text_.SetText(text);
+  store_ = text_.GetText();
+  return store_.size() == text.size();
+}
+
+void CScriptEditorDialog::FocusText() {
+  // Gaining the focus selects the remembered selection; a text area that has
+  // it already selects it here.
+  if (::GetFocus() == text_.m_hWnd) {
+    OnTextSetFocus();
+  } else {
+    ::SetFocus(text_.m_hWnd);
+  }
+}
+
+void CScriptEditorDialog::GreySaveCommands() const {
+  HMENU menu = ::GetMenu(m_hWnd);
+  ::EnableMenuItem(menu, ID_EDITOR_SAVE, MF_BYCOMMAND | MF_GRAYED);
+  ::EnableMenuItem(menu, ID_EDITOR_SAVE_AS, MF_BYCOMMAND | MF_GRAYED);
+  ::DrawMenuBar(m_hWnd);
+}
+
+void CScriptEditorDialog::OnNew() {
+  currentPath_.clear();
+  SetDlgItemText(IDC_EDITOR_PATH, "");
+  text_.SetText("");
+}
+
+void CScriptEditorDialog::OnOpen() {
+  const std::string folder = tewo::FolderOf(GetDlgItemText(IDC_EDITOR_PATH));
+  CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kFilter, this);
+  open.m_ofn.lpstrTitle = kOpenTitle;
+  if (!folder.empty()) open.m_ofn.lpstrInitialDir = folder.c_str();
+  if (open.DoModal() != IDOK) return;
+  const std::string path = open.GetPathName();
+  SetDlgItemText(IDC_EDITOR_PATH, path);
+  Load(path);
+}
+
+INT_PTR CScriptEditorDialog::OnDropFiles(WPARAM wp, LPARAM) {
+  HDROP drop = reinterpret_cast<HDROP>(wp);
+  // Only the first dropped item counts, whatever its name.
+  const UINT length = ::DragQueryFileA(drop, 0, nullptr, 0);
+  std::string path(length + 1, '\0');
+  path.resize(::DragQueryFileA(drop, 0, path.data(), length + 1));
+  ::DragFinish(drop);
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+  SetDlgItemText(IDC_EDITOR_PATH, path);
+  Load(path);
+  return 0;
+}
+
+void CScriptEditorDialog::OnSave() {
+  // The path line decides which file is written.
+  currentPath_ = GetDlgItemText(IDC_EDITOR_PATH);
+  if (currentPath_.empty()) {
+    OnSaveAs();
+    return;
+  }
+  WriteText(currentPath_);
+}
+
+void CScriptEditorDialog::OnSaveAs() {
+  currentPath_ = GetDlgItemText(IDC_EDITOR_PATH);
+  CFileDialog save(FALSE, "scr", currentPath_.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                   kFilter, this);
+  save.m_ofn.lpstrTitle = kSaveAsTitle;
+  if (save.DoModal() != IDOK) return;
+  currentPath_ = save.GetPathName();
+  SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
+  WriteText(currentPath_);
+}
+
+void CScriptEditorDialog::WriteText(const std::string& path) {
+  // The old file stays whole when anything fails, and so do the text and the window.
+  if (!tewo::SaveScriptFile(path, text_.GetText())) ReportMessage(m_hWnd, kSaveFailed);
+}
+
+void CScriptEditorDialog::OnExit() { DestroyWindow(); }
+
+INT_PTR CScriptEditorDialog::OnClose(WPARAM, LPARAM) {
+  // The text is discarded without a question.
+  OnCancel();
+  DestroyWindow();
+  return TRUE;
+}
+
+void CScriptEditorDialog::OnTextKillFocus() { text_.GetSel(remembered_.start, remembered_.end); }
+
+void CScriptEditorDialog::OnTextSetFocus() {
+  text_.SetSel(remembered_.start, remembered_.end);
+  text_.ScrollCaret();
+}
+
+INT_PTR CScriptEditorDialog::OnPaint(WPARAM, LPARAM) {
+  PaintDC dc(m_hWnd);
+  DrawEtchedTopEdge(m_hWnd, dc.get());
+  return TRUE;
+}
+
+INT_PTR CScriptEditorDialog::OnCtlColorStatic(WPARAM wp, LPARAM lp) {
+  INT_PTR brush = ::DefWindowProcA(m_hWnd, WM_CTLCOLORSTATIC, wp, lp);
+  switch (::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) {
+    case IDC_EDITOR_PATH:
+      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(65, 105, 225));
+      break;
+    case IDC_EDITOR_STATUS:
+      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 0));
+      break;
+    default:
+      break;
+  }
+  return brush;
+}

@@ -1,0 +1,142 @@
+// Find and replace in the script editor: the find or replace dialog's
+// notifications, turned into the core's steps on the text area's text.
+
+#include <string>
+
+#include "editor/find_replace.h"
+#include "editor/script_editor_dialog.h"
+#include "editor/script_text.h"
+#include "framework/win_app.h"
+
+namespace {
+
+const char kNotFound[] = "文字列が見つかりません";
+const char kCannotReplace[] = "ﾌｧｲﾙが大きいため置換できません！";
+
+}  // namespace
+
+void CScriptEditorDialog::OnFind() {
+  SetStatus("");
+  if (findMode_ == FindMode::Find) {
+    ::SetFocus(findDialog_->m_hWnd);
+    return;
+  }
+  OpenFindDialog(FindMode::Find);
+}
+
+void CScriptEditorDialog::OnReplace() {
+  SetStatus("");
+  if (findMode_ == FindMode::Replace) {
+    ::SetFocus(findDialog_->m_hWnd);
+    return;
+  }
+  OpenFindDialog(FindMode::Replace);
+}
+
+void CScriptEditorDialog::OpenFindDialog(FindMode mode) {
+  CloseFindDialog();
+  store_ = text_.GetText();
+  text_.GetSel(store_, selection_.start, selection_.end);
+  // The selected text is the first search text (the dialog cuts it to its size).
+  std::string selected;
+  if (selection_.end > selection_.start) {
+    selected = store_.substr(static_cast<std::size_t>(selection_.start),
+                             static_cast<std::size_t>(selection_.end - selection_.start));
+  }
+  // Match case shown and off, whole word hidden, direction shown but fixed downwards.
+  const DWORD flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_NOUPDOWN;
+  auto* dialog = new CFindReplaceDialog;
+  if (!dialog->Create(mode == FindMode::Find, selected, "", flags, this)) return;
+  findDialog_ = dialog;
+  findMode_ = mode;
+}
+
+void CScriptEditorDialog::CloseFindDialog() {
+  if (findDialog_ == nullptr) return;
+  // Forgotten first: a dialog being destroyed no longer speaks for the editor.
+  HWND dialog = findDialog_->m_hWnd;
+  findDialog_ = nullptr;
+  findMode_ = FindMode::None;
+  ::DestroyWindow(dialog);
+}
+
+INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
+  CFindReplaceDialog* dialog = CFindReplaceDialog::GetNotifier(lp);
+  if (dialog == nullptr || dialog != findDialog_) return 0;
+  refused_ = false;
+  store_ = text_.GetText();
+  const tewo::FindRequest request{dialog->GetFindString(), dialog->GetReplaceString(),
+                                  dialog->MatchCase()};
+  if (dialog->IsTerminating()) {
+    findDialog_ = nullptr;
+    findMode_ = FindMode::None;
+    // The last match is selected again when the text area regains the focus.
+    remembered_ = selection_;
+  } else if (dialog->FindNext()) {
+    DoFindNext(request);
+  } else if (dialog->ReplaceCurrent()) {
+    DoReplace(request);
+  } else if (dialog->ReplaceAll()) {
+    DoReplaceAll(request);
+  }
+  if (refused_) GreySaveCommands();
+  text_.GetSel(store_, selection_.start, selection_.end);
+  return 0;
+}
+
+void CScriptEditorDialog::ShowNotFound() const { SetStatus(kNotFound); }
+
+void CScriptEditorDialog::RefuseReplacement() const {
+  // This message comes without a beep.
+  AfxGetApp()->System().MessageBox(m_hWnd, kCannotReplace, "TEWO", MB_OK);
+}
+
+void CScriptEditorDialog::DoFindNext(const tewo::FindRequest& request) {
+  tewo::Selection selection;
+  text_.GetSel(store_, selection.start, selection.end);
+  const auto match = tewo::FindNext(store_, selection, request);
+  if (!match) {
+    ShowNotFound();
+    return;
+  }
+  text_.SetSel(store_, match->start, match->end);
+  text_.ScrollCaret();
+}
+
+void CScriptEditorDialog::DoReplace(const tewo::FindRequest& request) {
+  tewo::Selection selection;
+  text_.GetSel(store_, selection.start, selection.end);
+  const auto replaced = tewo::ReplaceAtSelection(store_, selection.start, request);
+  if (replaced) {
+    // A text over the editor's size is refused before anything changes.
+    if (replaced->size() > tewo::kEditorTextBound) {
+      RefuseReplacement();
+      return;
+    }
+    if (!PutText(*replaced)) {
+      RefuseReplacement();
+      refused_ = true;
+    }
+  }
+  const tewo::ReplaceFollowUp next =
+      tewo::FollowUpReplace(store_, selection.start, replaced.has_value(), request);
+  if (next.select) {
+    text_.SetSel(store_, next.select->start, next.select->end);
+    text_.ScrollCaret();
+  }
+  if (next.notFound) ShowNotFound();
+}
+
+void CScriptEditorDialog::DoReplaceAll(const tewo::FindRequest& request) {
+  const tewo::ReplaceAllPlan plan = tewo::PlanReplaceAll(store_, request);
+  if (plan.newLength > tewo::kEditorTextBound) {
+    RefuseReplacement();
+    return;
+  }
+  if (!PutText(tewo::ApplyReplaceAll(store_, plan, request))) {
+    RefuseReplacement();
+    refused_ = true;
+    return;
+  }
+  SetStatus(std::to_string(plan.matches.size()) + "個の文字列を置換しました");
+}

@@ -1,0 +1,36 @@
+#pragma once
+// An edit control addressed in byte offsets. Windows' ANSI edit controls
+// count positions in bytes, but some systems' (Wine's) count characters, a
+// double-byte character counting one; CEdit finds out once how its control
+// counts and converts, so that callers always speak bytes.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "framework/wnd.h"
+
+class CEdit : public CWnd {
+ public:
+  // Takes the edit control hwnd (the window stays the system's).
+  void Attach(HWND hwnd);
+
+  std::string GetText() const { return GetWindowTextString(m_hWnd); }
+  void SetText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+
+  // The selection in bytes. text must be the control's current text; the
+  // overloads without it read the text when they need it.
+  void GetSel(std::string_view text, int& start, int& end) const;
+  void GetSel(int& start, int& end) const;
+  void SetSel(std::string_view text, int start, int end) const;
+  void SetSel(int start, int end) const;
+
+  void ScrollCaret() const { ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0); }
+
+  // Whether the control counts positions in characters rather than bytes.
+  bool CountsCharacters() const { return countsCharacters_; }
+
+ private:
+  bool countsCharacters_ = false;
+};
