@@ -21,6 +21,7 @@ add_executable(tewo_win_tests
   win/large_list_test.cpp
   win/editor_fixture.cpp
   win/script_editor_test.cpp
+  win/large_script_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
