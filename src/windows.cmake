@@ -29,6 +29,7 @@ add_library(tewo_ui STATIC
   templates/registration_dialog.cpp
   editor/script_editor_dialog.cpp
   editor/script_editor_find.cpp
+  help/help_dialog.cpp
 )
 target_link_libraries(tewo_ui PUBLIC tewo_framework)
 

@@ -20,8 +20,10 @@ add_executable(tewo_win_tests
   win/registration_dialog_test.cpp
   win/large_list_test.cpp
   win/editor_fixture.cpp
+  win/keyboard.cpp
   win/script_editor_test.cpp
   win/large_script_test.cpp
+  win/help_window_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)

@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "editor/script_editor_dialog.h"
+#include "help/help_dialog.h"
 #include "framework/gdi.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -218,8 +219,7 @@ void CMainDialog::OnRegisterDwgToDxf() {
   dialog.DoModal();
 }
 
-// The help window comes with its own window.
-void CMainDialog::OnHelpContents() {}
+void CMainDialog::OnHelpContents() { CHelpDialog::OpenOrFocus(*this); }
 
 void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 

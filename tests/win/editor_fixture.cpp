@@ -1,8 +1,6 @@
 #include "win/editor_fixture.h"
 
-#include <vector>
-
-#include "common/mbcs.h"
+#include <string>
 
 tewo::Selection EditorTest::Selected() const {
   CEdit edit;
@@ -16,36 +14,6 @@ void EditorTest::Select(int start, int end) const {
   CEdit edit;
   edit.Attach(EditorItem(IDC_EDITOR_TEXT));
   edit.SetSel(start, end);
-}
-
-void EditorTest::Pump(DWORD milliseconds) {
-  const DWORD end = ::GetTickCount() + milliseconds;
-  do {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (TestApp().PreTranslateModeless(msg)) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    ::Sleep(5);
-  } while (::GetTickCount() < end);
-}
-
-void EditorTest::PressKey(WORD key, bool alt) const {
-  std::vector<INPUT> inputs;
-  auto add = [&inputs](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  if (alt) add(VK_MENU, false);
-  add(key, false);
-  add(key, true);
-  if (alt) add(VK_MENU, true);
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  Pump(150);
 }
 
 HWND EditorTest::FindDialog() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/script_editor_dialog.h"
+#include "win/keyboard.h"
 #include "win/main_dialog_fixture.h"
 
 // The script editor opened from a real main dialog, driven through its
@@ -32,11 +33,7 @@ class EditorTest : public MainDialogTest {
   tewo::Selection Selected() const;
   void Select(int start, int end) const;
 
-  // Presses a key (with Alt when asked) as the keyboard does, with the
-  // editor in front, and lets the message loop handle it.
-  void PressKey(WORD key, bool alt = false) const;
-  // Runs the message loop for a while, as the main dialog's loop does.
-  static void Pump(DWORD milliseconds = 30);
+  static void Pump(DWORD milliseconds = 30) { PumpMessages(milliseconds); }
 
   // The open find or replace dialog of the editor, or nullptr.
   HWND FindDialog() const;

@@ -11,6 +11,7 @@
 #include "resource.h"
 #include "templates/registration_dialog.h"
 #include "win/dialog_fixture.h"
+#include "win/keyboard.h"
 #include "win/test_app.h"
 
 namespace {
@@ -126,6 +127,23 @@ TEST_F(RegistrationDialogTest, EnterAndEscapeCloseNothing) {
   Click(IDOK);
   Click(IDCANCEL);
   EXPECT_TRUE(::IsWindowVisible(Dialog()));
+}
+
+TEST_F(RegistrationDialogTest, EscapeTypedInAnyControlClosesNothing) {
+  Open(RegistrationDialog::DwgToDxf, FactoryTemplateFile());
+  ::ShowWindow(Dialog(), SW_SHOW);
+  ::SetForegroundWindow(Dialog());
+  for (int id : {IDC_FIRST_INPUT, IDC_FIRST_OUTPUT, IDC_LATER_INPUT, IDC_LATER_OUTPUT,
+                 IDC_PRECISION, IDC_REGISTER_SAVE}) {
+    SetText(IDC_FIRST_INPUT, "unsaved\r\n");
+    ::SetFocus(Item(id));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(::IsWindowVisible(Dialog())) << id;
+    EXPECT_EQ(Text(IDC_FIRST_INPUT), "unsaved\r\n");
+  }
+  // Alt+F4 still closes.
+  PressKey(VK_F4, true);
+  EXPECT_FALSE(::IsWindowVisible(Dialog()));
 }
 
 TEST_F(RegistrationDialogTest, BlockWithoutEndMarkerGainsALinePerCycle) {

@@ -1,0 +1,131 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "help/help_dialog.h"
+#include "win/editor_fixture.h"
+
+namespace {
+
+// The help window opened from the main dialog's menu, on a help text file
+// that each test writes into the executable's folder.
+class HelpWindowTest : public EditorTest {
+ protected:
+  HWND OpenHelp() {
+    Command(ID_HELP_CONTENTS);
+    help_ = ::FindWindowA(nullptr, CHelpDialog::kTitle);
+    return help_;
+  }
+  HWND OpenHelpOn(const std::string& bytes) {
+    Write("help.txt", bytes);
+    return OpenHelp();
+  }
+  std::string HelpText() const { return GetWindowTextString(::GetDlgItem(help_, IDC_HELP_TEXT)); }
+
+  HWND help_ = nullptr;
+};
+
+TEST_F(HelpWindowTest, OpensBesideTheMainDialogWithTheHelpText) {
+  ::SetWindowPos(Dialog(), nullptr, 33, 21, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ASSERT_NE(OpenHelpOn("line one\r\nline two\r\n"), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(help_));
+  EXPECT_EQ(::GetWindow(help_, GW_OWNER), Dialog());
+  RECT main{}, help{};
+  ::GetWindowRect(Dialog(), &main);
+  ::GetWindowRect(help_, &help);
+  EXPECT_EQ(help.left - main.left, 140);
+  EXPECT_EQ(help.top - main.top, 100);
+  EXPECT_EQ(HelpText(), "line one\r\nline two\r\n");
+  EXPECT_EQ(::GetFocus(), ::GetDlgItem(help_, IDC_HELP_CLOSE));
+  EXPECT_TRUE(fake_->messages.empty());
+
+  // The text area shows the help font, read-only.
+  HWND text = ::GetDlgItem(help_, IDC_HELP_TEXT);
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_STREQ(font.lfFaceName, "ＭＳ ゴシック");
+  EXPECT_EQ(font.lfHeight, 12);
+  EXPECT_TRUE(::GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
+
+  // A second choice only focuses it where it stands, with the text it has.
+  ::SetWindowPos(Dialog(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Write("help.txt", "changed");
+  const HWND first = help_;
+  EXPECT_EQ(OpenHelp(), first);
+  RECT again{};
+  ::GetWindowRect(help_, &again);
+  EXPECT_EQ(again.left, help.left);
+  EXPECT_EQ(again.top, help.top);
+  EXPECT_EQ(HelpText(), "line one\r\nline two\r\n");
+}
+
+TEST_F(HelpWindowTest, HelpTextsOfEveryShape) {
+  const std::string line600(600, 'w');
+  std::string big;
+  while (big.size() < 200000) big += "ヘルプの行です。長い説明書でも全部表示されます。\r\n";
+  struct Case {
+    std::string file;
+    std::string shown;
+  };
+  const std::vector<Case> cases = {
+      {"a\nb\n", "a\r\nb\r\n"},
+      {"a\r\nb\r\n", "a\r\nb\r\n"},
+      {"a\r\nb", "a\r\nb"},
+      {"", ""},
+      {line600 + "\n", line600 + "\r\n"},  // one line, however long
+      {"before\x1A"
+       "after\r\n",
+       "before"},
+      {big, big},
+  };
+  for (const Case& c : cases) {
+    ASSERT_NE(OpenHelpOn(c.file), nullptr);
+    EXPECT_TRUE(HelpText() == c.shown) << c.file.substr(0, 40);
+    EXPECT_EQ(::SendDlgItemMessageA(help_, IDC_HELP_TEXT, EM_GETLINECOUNT, 0, 0),
+              static_cast<LRESULT>(std::count(c.shown.begin(), c.shown.end(), '\n') + 1));
+    ::SendMessageA(help_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(help_));
+  }
+  EXPECT_TRUE(fake_->messages.empty());
+}
+
+TEST_F(HelpWindowTest, MissingHelpFileEndsTheProgram) {
+  ::DeleteFileA((folder_ / "help.txt").c_str());
+  OpenHelp();
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"ヘルプファイルがないため実行を中断します。"});
+  EXPECT_EQ(fake_->beeps.size(), 1u);
+  EXPECT_EQ(fake_->exitCodes, std::vector<UINT>{1});
+}
+
+TEST_F(HelpWindowTest, KeysCloseNothingButCloseAndTheCloseBoxDo) {
+  ASSERT_NE(OpenHelpOn("text\r\n"), nullptr);
+  ::SetForegroundWindow(help_);
+  for (int focus : {IDC_HELP_TEXT, IDC_HELP_CLOSE}) {
+    ::SetFocus(::GetDlgItem(help_, focus));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(::IsWindow(help_)) << focus;
+    if (focus == IDC_HELP_TEXT) {
+      PressKey(VK_RETURN);
+      ASSERT_TRUE(::IsWindow(help_));
+      EXPECT_EQ(HelpText(), "text\r\n");  // read-only
+    }
+  }
+  // Tab moves between the text and Close.
+  ::SetFocus(::GetDlgItem(help_, IDC_HELP_CLOSE));
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), ::GetDlgItem(help_, IDC_HELP_TEXT));
+
+  ::SendMessageA(help_, WM_COMMAND, MAKEWPARAM(IDC_HELP_CLOSE, BN_CLICKED), 0);
+  Pump(50);
+  EXPECT_FALSE(::IsWindow(help_));
+  ASSERT_NE(OpenHelp(), nullptr);
+  ::SetForegroundWindow(help_);
+  PressKey(VK_F4, true);
+  EXPECT_FALSE(::IsWindow(help_));
+}
+
+}  // namespace
