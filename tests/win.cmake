@@ -39,6 +39,7 @@ add_executable(tewo_e2e_tests
   e2e/main_window_test.cpp
   e2e/registration_test.cpp
   e2e/script_editor_test.cpp
+  e2e/help_window_test.cpp
 )
 target_include_directories(tewo_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(tewo_e2e_tests PRIVATE gtest user32 comctl32)

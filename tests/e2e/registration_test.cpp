@@ -36,10 +36,15 @@ TEST(RegistrationDialogs, DefaultAndSaveInDialogTwoWriteTheFactoryTemplates) {
   EXPECT_TRUE(robot::WaitUntil([&] { return ReadFileBytes(install / "tewoc.ini") == expected; }))
       << ReadFileBytes(install / "tewoc.ini");
 
-  // Esc closes nothing; the close box does, and the main dialog takes input again.
+  // Esc closes nothing, even typed in a multi-line edit (which would ask the
+  // dialog to close); the close box does, and the main dialog takes input again.
+  robot::SetText(::GetDlgItem(dialog, IDC_FIRST_INPUT), "unsaved\r\n");
+  ::PostMessageA(::GetDlgItem(dialog, IDC_FIRST_INPUT), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  ::PostMessageA(::GetDlgItem(dialog, IDC_FIRST_INPUT), WM_KEYUP, VK_ESCAPE, 0xC0010001);
   robot::PressButton(dialog, IDCANCEL);
-  ::Sleep(200);
+  ::Sleep(300);
   EXPECT_TRUE(::IsWindow(dialog));
+  EXPECT_EQ(robot::Text(::GetDlgItem(dialog, IDC_FIRST_INPUT)), "unsaved\r\n");
   ::PostMessageA(dialog, WM_CLOSE, 0, 0);
   ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(dialog); }));
   EXPECT_TRUE(robot::WaitUntil([&] { return ::IsWindowEnabled(main) != FALSE; }));
