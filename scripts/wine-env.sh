@@ -7,8 +7,10 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # Without these overrides the first start waits on the Mono/Gecko installers.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Code page 932 comes from the glibc locale of every Wine process.
-export LC_ALL=ja_JP.UTF-8
+# Code page 932 comes from the glibc locale of every Wine process. A shell
+# that started before the locale was generated cannot switch itself over and
+# would warn about it; the Wine processes it starts get the locale all the same.
+{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 
 # Creates the prefix once (tens of seconds), maps the MS fonts to the IPA
 # fonts and switches off the crash dialog, which would hang a run under Xvfb.
@@ -37,6 +39,12 @@ tewo_prepare_prefix() {
       wine regedit "$reg" >/dev/null 2>&1
       wineserver -w
       touch "$WINEPREFIX/.tewo-ready"
+    fi
+    # The title bar buttons draw their symbols with Marlett, which Debian's
+    # Wine ships but does not find by itself: without it they show letters.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+      cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
   ) 9>"$WINEPREFIX.lock"
 }

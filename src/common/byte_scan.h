@@ -3,6 +3,7 @@
 // runs them over every line of a script, so they must not cost a call or a
 // byte-by-byte loop.
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -62,7 +63,7 @@ inline std::size_t FindLastOf2(std::string_view text, char a, char b) {
   for (; end >= 8; end -= 8) {
     const std::uint64_t word = Load8(p + end - 8);
     const std::uint64_t hits = ZeroBytesExact(word ^ pa) | ZeroBytesExact(word ^ pb);
-    if (hits) return end - 8 + (63 - static_cast<std::size_t>(__builtin_clzll(hits))) / 8;
+    if (hits) return end - 8 + (63 - static_cast<std::size_t>(std::countl_zero(hits))) / 8;
   }
   while (end > 0) {
     --end;

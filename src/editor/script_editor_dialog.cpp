@@ -1,5 +1,6 @@
 #include "editor/script_editor_dialog.h"
 
+#include <exception>
 #include <utility>
 
 #include "common/path_split.h"
@@ -181,7 +182,12 @@ void CScriptEditorDialog::OnSaveAs() {
 
 void CScriptEditorDialog::WriteText(const std::string& path) {
   // The old file stays whole when anything fails, and so do the text and the window.
-  if (!tewo::SaveScriptFile(path, text_.GetText())) ReportMessage(m_hWnd, kSaveFailed);
+  bool saved = false;
+  try {
+    saved = tewo::SaveScriptFile(path, text_.GetText());
+  } catch (const std::exception&) {
+  }
+  if (!saved) ReportMessage(m_hWnd, kSaveFailed);
 }
 
 void CScriptEditorDialog::OnExit() { DestroyWindow(); }

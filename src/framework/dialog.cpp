@@ -153,6 +153,8 @@ void CDialog::ExecuteDlgInit() const {
 }
 
 namespace {
+const char kHandlerFailed[] = "処理中にエラーが発生したため中断しました。";
+
 // Whether the dialog template puts the dialog at 0, 0: read from the
 // template itself, since the system places it relative to its owner.
 bool TemplateAtOrigin(UINT templateId) {
@@ -209,10 +211,15 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM 
     self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
   }
   if (self == nullptr) return FALSE;
-  // Nothing may unwind through the system's code.
+  // Nothing may unwind through the system's code. An operation that knows
+  // how its failure reads reports it itself; anything else still gets a word.
   try {
     return self->HandleMessage(message, wp, lp);
   } catch (...) {
+    try {
+      ReportMessage(hwnd, kHandlerFailed);
+    } catch (...) {
+    }
     return FALSE;
   }
 }

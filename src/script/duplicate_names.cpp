@@ -69,9 +69,7 @@ std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries)
   std::vector<Slot> slots(mask + 1, Slot{0, 0});
   std::vector<char> shared(n, 0);
   bool any = false;
-  constexpr std::size_t kAhead = 16;  // slots are fetched this many entries early
   for (std::size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) __builtin_prefetch(&slots[hashes[i + kAhead] & mask]);
     const std::uint64_t hash = hashes[i];
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     for (std::size_t pos = hash & mask;; pos = (pos + 1) & mask) {

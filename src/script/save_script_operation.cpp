@@ -1,5 +1,6 @@
 #include "script/save_script_operation.h"
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,22 @@ std::string AskScriptPath(CMainDialog& dialog, ConversionMode mode) {
   return save.GetPathName();
 }
 
+void SaveScriptSteps(CMainDialog& dialog);
+
 }  // namespace
 
 void SaveScript(CMainDialog& dialog) {
+  // A failure of any step (memory, for one) is a failed save, never silence.
+  try {
+    SaveScriptSteps(dialog);
+  } catch (const std::exception&) {
+    ReportMessage(dialog.m_hWnd, kSaveFailed);
+  }
+}
+
+namespace {
+
+void SaveScriptSteps(CMainDialog& dialog) {
   const HWND owner = dialog.m_hWnd;
   const std::string destination = TakeDestination(dialog);
   if (destination.empty()) return;
@@ -113,5 +127,7 @@ void SaveScript(CMainDialog& dialog) {
   }
   dialog.SetStatus("ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");
 }
+
+}  // namespace
 
 }  // namespace tewo

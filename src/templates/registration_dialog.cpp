@@ -1,6 +1,7 @@
 #include "templates/registration_dialog.h"
 
 #include <array>
+#include <exception>
 
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -115,6 +116,15 @@ void CRegistrationDialog::OnDefault() {
 }
 
 void CRegistrationDialog::OnSave() {
+  // A failure of any step (memory, for one) is a failed save, never silence.
+  try {
+    Save();
+  } catch (const std::exception&) {
+    ReportMessage(m_hWnd, kCannotSave);
+  }
+}
+
+void CRegistrationDialog::Save() {
   std::array<std::vector<std::string>, 4> editLines;
   for (std::size_t i = 0; i < kEdits.size(); ++i) {
     editLines[i] = tewo::EditLines(GetDlgItemText(kEdits[i]));

@@ -31,6 +31,7 @@ class CRegistrationDialog : public CDialog {
   INT_PTR OnDropFiles(WPARAM wp, LPARAM lp);
   void OnCloseButton();
   void OnSave();
+  void Save();
   void OnDefault();
 
   // Empties the edits and the stores, then reads path into them. Ends the

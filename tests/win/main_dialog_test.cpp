@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "win/main_dialog_fixture.h"
 
@@ -207,6 +208,30 @@ TEST_F(MainDialogTest, PaintsAnEtchedEdgeUnderTheMenu) {
     EXPECT_EQ(::GetPixel(dc, x, 1), RGB(255, 255, 255)) << x;
   }
   ::ReleaseDC(Dialog(), dc);
+}
+
+}  // namespace
+
+namespace {
+
+// A dialog whose OK handler fails.
+class FailingDialog : public CDialog {
+ public:
+  FailingDialog() : CDialog(IDD_ABOUTBOX) {}
+
+ protected:
+  void OnOK() override { throw std::runtime_error("failed"); }
+};
+
+TEST(DialogHandlers, AFailingHandlerIsReportedNotDropped) {
+  FakeSystem& fake = TestApp().ResetSystem();
+  FailingDialog dialog;
+  ASSERT_TRUE(dialog.Create(IDD_ABOUTBOX, nullptr));
+  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_EQ(fake.MessageTexts(),
+            std::vector<std::string>{"処理中にエラーが発生したため中断しました。"});
+  EXPECT_EQ(fake.beeps.size(), 1u);
+  dialog.DestroyWindow();
 }
 
 }  // namespace

@@ -129,6 +129,24 @@ TEST_F(RegistrationDialogTest, EnterAndEscapeCloseNothing) {
   EXPECT_TRUE(::IsWindowVisible(Dialog()));
 }
 
+TEST_F(RegistrationDialogTest, TabGoesThroughTheEditsThenPrecisionThenTheButtons) {
+  for (RegistrationDialog which : {RegistrationDialog::DxfToDwg, RegistrationDialog::DwgToDxf}) {
+    Open(which, FactoryTemplateFile());
+    std::vector<int> order;
+    HWND at = Item(IDC_REGISTER_CLOSE);
+    do {
+      order.push_back(::GetDlgCtrlID(at));
+      at = ::GetNextDlgTabItem(Dialog(), at, FALSE);
+    } while (at != Item(IDC_REGISTER_CLOSE) && order.size() < 20);
+    std::vector<int> expected = {IDC_REGISTER_CLOSE, IDC_FIRST_INPUT, IDC_FIRST_OUTPUT,
+                                 IDC_LATER_INPUT, IDC_LATER_OUTPUT};
+    if (which == RegistrationDialog::DwgToDxf) expected.push_back(IDC_PRECISION);
+    expected.insert(expected.end(), {IDC_REGISTER_SAVE, IDC_REGISTER_DEFAULT});
+    EXPECT_EQ(order, expected);
+    dialog_->DestroyWindow();
+  }
+}
+
 TEST_F(RegistrationDialogTest, EscapeTypedInAnyControlClosesNothing) {
   Open(RegistrationDialog::DwgToDxf, FactoryTemplateFile());
   ::ShowWindow(Dialog(), SW_SHOW);

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <new>
 
 #include "win/main_dialog_fixture.h"
 
@@ -99,6 +100,17 @@ TEST_F(SaveScriptTest, DwgToDxfQuotesPathsWithBlanksAndWritesThePrecision) {
                                        out + "b.dxf\r\n12\r\n");
   ASSERT_EQ(calls_.size(), 1u);
   EXPECT_EQ(calls_[0].proposedName, "dwgtodxf.scr");
+}
+
+TEST_F(SaveScriptTest, AFailureInsideTheOperationIsReportedAsAFailedSave) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\d\\a.dxf"});
+  fake_->onSaveFile = [](OPENFILENAMEA&) -> BOOL { throw std::bad_alloc(); };
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！"});
+  EXPECT_EQ(fake_->beeps.size(), 1u);
+  EXPECT_EQ(Text(IDC_STATUS), "");
 }
 
 TEST_F(SaveScriptTest, ProposedNameAndStartFolderFollowTheLastScript) {
