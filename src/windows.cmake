@@ -1,6 +1,7 @@
 # The Windows program: the thin framework, the windows, and tewo.exe.
 add_library(tewo_framework STATIC
   framework/dialog.cpp
+  framework/dropped_files.cpp
   framework/edit.cpp
   framework/find_replace_dialog.cpp
   framework/file_dialog.cpp

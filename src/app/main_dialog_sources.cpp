@@ -8,6 +8,7 @@
 #include "app/my_file_dialog.h"
 #include "app/source_files.h"
 #include "common/path_split.h"
+#include "framework/dropped_files.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 
@@ -126,15 +127,9 @@ void CMainDialog::DropSourceFiles(HDROP drop) {
   {
     RedrawPause pause(sourceList_.m_hWnd);
     for (UINT i = 0; i < count; ++i) {
-      // The whole path, however long: a cut path would name another file.
-      const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-      std::string path(length + 1, '\0');
-      path.resize(::DragQueryFileA(drop, i, path.data(), length + 1));
       // Folders, and items whose attributes cannot be read, are passed over silently.
-      const DWORD attributes = ::GetFileAttributesA(path.c_str());
-      if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        continue;
-      AddSource(path, mode);
+      const std::string path = DroppedPath(drop, i);
+      if (IsDroppableFile(path)) AddSource(path, mode);
     }
   }
   UpdateCountLabel();

@@ -5,6 +5,7 @@
 
 #include "common/path_split.h"
 #include "editor/script_text.h"
+#include "framework/dropped_files.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
 #include "framework/win_app.h"
@@ -147,13 +148,10 @@ void CScriptEditorDialog::OnOpen() {
 
 INT_PTR CScriptEditorDialog::OnDropFiles(WPARAM wp, LPARAM) {
   HDROP drop = reinterpret_cast<HDROP>(wp);
-  // Only the first dropped item counts, whatever its name.
-  const UINT length = ::DragQueryFileA(drop, 0, nullptr, 0);
-  std::string path(length + 1, '\0');
-  path.resize(::DragQueryFileA(drop, 0, path.data(), length + 1));
+  // Only the first dropped item counts, whatever its name; a folder changes nothing.
+  const std::string path = DroppedPath(drop, 0);
   ::DragFinish(drop);
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+  if (!IsDroppableFile(path)) return 0;
   SetDlgItemText(IDC_EDITOR_PATH, path);
   Load(path);
   return 0;

@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 
+#include "framework/dropped_files.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "script/template_file_location.h"
@@ -93,17 +94,13 @@ void CRegistrationDialog::OnCloseButton() { PostMessage(WM_CLOSE); }
 INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
   HDROP drop = reinterpret_cast<HDROP>(wp);
   // Only the first dropped item counts, whatever its name.
-  const UINT length = ::DragQueryFileA(drop, 0, nullptr, 0);
-  std::string path(length + 1, '\0');
-  path.resize(::DragQueryFileA(drop, 0, path.data(), length + 1));
+  const std::string path = DroppedPath(drop, 0);
   ::DragFinish(drop);
 
   // The dialog is emptied first; a folder then leaves it empty.
   loaded_ = {};
   ClearEdits();
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
-  Load(path);
+  if (IsDroppableFile(path)) Load(path);
   return 0;
 }
 

@@ -5,19 +5,9 @@
 #include <functional>
 
 #include "win/main_dialog_fixture.h"
+#include "win/stopwatch.h"
 
 namespace {
-
-// <chrono> has literals that code page 932 cannot hold: the system's counter instead.
-double MillisecondsOf(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&start);
-  work();
-  ::QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
 
 TEST_F(MainDialogTest, TenThousandEntriesFillTheListAndTheScript) {
   constexpr int kEntries = 10000;

@@ -10,18 +10,9 @@
 #include <string>
 
 #include "win/editor_fixture.h"
+#include "win/stopwatch.h"
 
 namespace {
-
-double MillisecondsOf(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&start);
-  work();
-  ::QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
 
 // About 30,000 lines of 83 bytes with Shift-JIS folder names, one "Open" a line.
 std::string BigScript() {

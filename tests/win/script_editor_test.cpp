@@ -320,6 +320,23 @@ TEST_F(FindReplaceTest, ReplaceAndReplaceAll) {
   EXPECT_EQ(Status(), kNotFound);
 }
 
+TEST_F(FindReplaceTest, SearchTextsOfOneAnd127Bytes) {
+  const std::string long127(127, 'q');
+  OpenEditor(Write("a.scr", "x" + long127 + "qqq y"));
+  // A selection of 130 bytes gives a search text cut to 127.
+  Select(1, 131);
+  EditorCommand(ID_EDITOR_FIND);
+  HWND find = FindDialog();
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(GetWindowTextString(::GetDlgItem(find, edt1)), long127);
+  Select(0, 0);
+  Press(find, IDOK);
+  EXPECT_EQ(Selected(), (Selection{1, 128}));
+  ::SetDlgItemTextA(find, edt1, "y");
+  Press(find, IDOK);
+  EXPECT_EQ(Selected(), (Selection{132, 133}));
+}
+
 TEST_F(FindReplaceTest, ReplaceAllOverTheBoundChangesNothing) {
   const std::string text(tewo::kEditorTextBound / 2 + 10, 'a');
   OpenEditor(Write("a.scr", text));
