@@ -66,23 +66,17 @@ constexpr std::uint64_t FoldAsciiWord(std::uint64_t word) {
   return word ^ (lower >> 2);
 }
 
+// Only these lead bytes carry characters that change.
+constexpr bool MayFold(unsigned char lead) {
+  return lead == 0x82 || lead == 0x83 || lead == 0x84 || lead == 0x87 || lead == 0xED ||
+         lead == 0xEE || lead == 0xFA;
+}
+
 }  // namespace
 
 unsigned FoldDoubleByte(unsigned char lead, unsigned char trail) {
   const unsigned code = (unsigned{lead} << 8) | trail;
-  // Only these lead bytes carry characters that change.
-  switch (lead) {
-    case 0x82:
-    case 0x83:
-    case 0x84:
-    case 0x87:
-    case 0xED:
-    case 0xEE:
-    case 0xFA:
-      break;
-    default:
-      return code;
-  }
+  if (!MayFold(lead)) return code;
   for (const FoldRun& run : kFoldRuns) {
     if (code >= run.first && code <= run.last) return static_cast<unsigned>(int(code) + run.shift);
   }
@@ -106,6 +100,10 @@ void FoldCaseInPlace(std::string& text) {
     }
     const auto c = static_cast<unsigned char>(p[i]);
     if (IsLeadByte(c) && i + 1 < n) {
+      if (!MayFold(c)) {  // most double-byte characters: kanji, kana
+        i += 2;
+        continue;
+      }
       const unsigned folded = FoldDoubleByte(c, static_cast<unsigned char>(p[i + 1]));
       p[i] = static_cast<char>(folded >> 8);
       p[i + 1] = static_cast<char>(folded & 0xFF);
