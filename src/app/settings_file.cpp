@@ -27,11 +27,10 @@ std::string SettingsPathFor(std::string_view exePath) {
   return ToLowerAscii(path);
 }
 
-StoredSettings ReadSettingsFile(const std::string& path) {
-  StoredSettings stored;
-  TextFileReader reader;
-  if (!reader.Open(path)) return stored;
+namespace {
 
+StoredSettings ReadSettings(TextFileReader& reader) {
+  StoredSettings stored;
   stored.restoreSwitch = ReadLine(reader, kSettingsShortLineBytes);
   if (!stored.restoreSwitch) return stored;
   std::optional<std::string> modeLine = ReadLine(reader, kSettingsShortLineBytes);
@@ -45,6 +44,20 @@ StoredSettings ReadSettingsFile(const std::string& path) {
   if (!stored.sourceFolder) return stored;
   stored.scriptFolder = ReadLine(reader, kSettingsFolderLineBytes);
   return stored;
+}
+
+}  // namespace
+
+StoredSettings ReadSettingsFile(const std::string& path) {
+  TextFileReader reader;
+  if (!reader.Open(path)) return {};
+  return ReadSettings(reader);
+}
+
+StoredSettings ParseSettingsFile(std::string_view bytes) {
+  TextFileReader reader;
+  reader.OpenBytes(std::string(bytes));
+  return ReadSettings(reader);
 }
 
 bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings) {

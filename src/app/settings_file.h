@@ -37,6 +37,9 @@ inline bool RestoresFolders(std::string_view restoreSwitch) { return restoreSwit
 // read failure ends the reading there.
 StoredSettings ReadSettingsFile(const std::string& path);
 
+// The same for a file's bytes.
+StoredSettings ParseSettingsFile(std::string_view bytes);
+
 struct SettingsToWrite {
   std::string restoreSwitch;  // written as held
   ConversionMode mode = ConversionMode::DxfToDwg;

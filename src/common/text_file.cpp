@@ -12,6 +12,7 @@ constexpr int kEndOfFileMark = 0x1A;
 }  // namespace
 
 bool TextFileReader::Open(const std::string& path) {
+  inMemory_ = false;
   file_.reset(std::fopen(path.c_str(), "rb"));
   pos_ = 0;
   filled_ = 0;
@@ -22,7 +23,21 @@ bool TextFileReader::Open(const std::string& path) {
   return true;
 }
 
+void TextFileReader::OpenBytes(std::string bytes) {
+  file_.reset();
+  inMemory_ = true;
+  buffer_ = std::move(bytes);
+  pos_ = 0;
+  filled_ = buffer_.size();
+  ended_ = false;
+  failed_ = false;
+}
+
 bool TextFileReader::Refill() {
+  if (inMemory_) {
+    ended_ = true;  // everything was in the buffer from the start
+    return false;
+  }
   if (ended_ || failed_ || !file_) return false;
   std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
   pos_ = 0;
@@ -60,7 +75,7 @@ int TextFileReader::NextByte() {
 
 TextFileReader::Result TextFileReader::ReadPiece(std::string& piece, std::size_t maxBytes) {
   piece.clear();
-  if (!file_ || failed_) return Result::Error;
+  if ((!file_ && !inMemory_) || failed_) return Result::Error;
   while (piece.size() < maxBytes) {
     int c = NextByte();
     if (c == kReadError) return Result::Error;

@@ -23,6 +23,8 @@ class TextFileReader {
  public:
   // False when the file cannot be opened for reading.
   bool Open(const std::string& path);
+  // Reads bytes as if they were a file's (for readers that are handed bytes).
+  void OpenBytes(std::string bytes);
 
   enum class Result { Piece, End, Error };
 
@@ -38,7 +40,8 @@ class TextFileReader {
   bool Refill();
 
   FilePtr file_;
-  std::string buffer_;  // raw bytes of the file
+  bool inMemory_ = false;  // buffer_ holds the whole "file"
+  std::string buffer_;     // raw bytes of the file
   std::size_t pos_ = 0;
   std::size_t filled_ = 0;
   bool ended_ = false;  // 0x1A or the physical end was met

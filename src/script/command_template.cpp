@@ -34,9 +34,9 @@ TemplateLine ParseTemplateLine(std::string_view line) {
   return parsed;
 }
 
-std::optional<std::vector<TemplateLine>> ReadTemplateLines(const std::string& path) {
-  TextFileReader reader;
-  if (!reader.Open(path)) return std::nullopt;
+namespace {
+
+std::optional<std::vector<TemplateLine>> ReadAllLines(TextFileReader& reader) {
   std::vector<TemplateLine> lines;
   std::string piece;
   for (;;) {
@@ -55,8 +55,23 @@ std::optional<std::vector<TemplateLine>> ReadTemplateLines(const std::string& pa
   }
 }
 
+}  // namespace
+
+std::optional<std::vector<TemplateLine>> ReadTemplateLines(const std::string& path) {
+  TextFileReader reader;
+  if (!reader.Open(path)) return std::nullopt;
+  return ReadAllLines(reader);
+}
+
+std::vector<TemplateLine> ParseTemplateFile(std::string_view bytes) {
+  TextFileReader reader;
+  reader.OpenBytes(std::string(bytes));
+  return ReadAllLines(reader).value_or(std::vector<TemplateLine>());
+}
+
 std::string InvalidFieldMessage(std::string_view line) {
-  std::string message = "登録ｺﾏﾝﾄﾞｴﾗｰ\n";
+  std::string message = kInvalidFieldTitle;
+  message += '\n';
   message += line;
   return message;
 }

@@ -40,6 +40,15 @@ TemplateLine ParseTemplateLine(std::string_view line);
 // the file cannot be opened or a read fails.
 std::optional<std::vector<TemplateLine>> ReadTemplateLines(const std::string& path);
 
+// The same for a file's bytes.
+std::vector<TemplateLine> ParseTemplateFile(std::string_view bytes);
+
+// "登録ｺﾏﾝﾄﾞｴﾗｰ", the title of the message about a line with an invalid
+// field number. The core's texts are written as their Shift-JIS bytes, so
+// that any compiler, whatever its execution character set, builds the same.
+inline constexpr const char* kInvalidFieldTitle =
+    "\x93\x6F\x98\x5E\xBA\xCF\xDD\xC4\xDE\xB4\xD7\xB0";
+
 // The message that script generation shows for a line with an invalid field
 // number: "登録ｺﾏﾝﾄﾞｴﾗｰ", LF and the whole line as read, however long.
 std::string InvalidFieldMessage(std::string_view line);

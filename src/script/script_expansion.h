@@ -13,8 +13,10 @@ namespace tewo {
 
 enum class ConversionMode { DxfToDwg, DwgToDxf };
 
-inline constexpr const char* kFileNameMarker = "//ファイル名";
-inline constexpr const char* kPrecisionMarker = "//精度";
+// "//ファイル名" and "//精度" as Shift-JIS bytes: the core's texts build the
+// same with any compiler, whatever its execution character set.
+inline constexpr const char* kFileNameMarker = "//\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC";
+inline constexpr const char* kPrecisionMarker = "//\x90\xB8\x93\x78";
 inline constexpr const char* kEndMarker = "//E";
 
 // ".dwg" for DXF to DWG, ".dxf" for DWG to DXF.

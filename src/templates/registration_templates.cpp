@@ -80,8 +80,8 @@ std::optional<LoadedTemplates> LoadRegistrationTemplates(const RegistrationLayou
 }
 
 std::string RegistrationErrorMessage(std::string_view line) {
-  std::string message = "登録ｺﾏﾝﾄﾞｴﾗｰ\n";
-  message.append(line).append("\r\n");
+  std::string message = kInvalidFieldTitle;
+  message.append("\n").append(line).append("\r\n");
   return message;
 }
 

@@ -1,4 +1,5 @@
 #include "script/command_template.h"
+#include "script/script_expansion.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,20 @@ TEST(BuildTemplateSet, BlockOfManyLinesKeepsThemAll) {
   const CommandTemplateSet set = SetOf(lines);
   ASSERT_EQ(set.blocks[2].size(), 250u);
   EXPECT_EQ(set.blocks[2][249], "line249");
+}
+
+}  // namespace
+}  // namespace tewo
+
+namespace tewo {
+namespace {
+
+// The core writes its texts as Shift-JIS byte escapes; this file's literals
+// are compiled to Shift-JIS by the compiler.
+TEST(CoreTexts, EscapedBytesAreTheShiftJisTexts) {
+  EXPECT_STREQ(kFileNameMarker, "//ファイル名");
+  EXPECT_STREQ(kPrecisionMarker, "//精度");
+  EXPECT_STREQ(kInvalidFieldTitle, "登録ｺﾏﾝﾄﾞｴﾗｰ");
 }
 
 }  // namespace
