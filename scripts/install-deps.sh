@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang-format
+  cmake make g++ clang-format clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   googletest libgtest-dev libbenchmark-dev
   wine wine64 xvfb x11-utils locales

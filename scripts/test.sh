@@ -32,6 +32,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 GTEST_OUTPUT="xml:$results/native/" ctest --preset native -j "$jobs" 2>&1 | tee -a "$log" || status=1
 
+echo "== fuzz targets of the core, a short run each"
+TEWO_FUZZ_RESULTS="$results/fuzz.txt" scripts/fuzz.sh 20 || status=1
+
 echo "== benchmarks build"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
@@ -62,6 +65,11 @@ for xml in "$results"/native/*.xml "$results"/wine/*.xml; do
   failures=$((failures + $(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$head")))
   skipped=$((skipped + $(grep -c 'result="skipped"' "$xml" || true)))
 done
+# Each fuzz target's run counts as one case.
+if [ -f "$results/fuzz.txt" ]; then
+  cases=$((cases + $(wc -l <"$results/fuzz.txt")))
+  failures=$((failures + $(grep -c failed "$results/fuzz.txt" || true)))
+fi
 failed_programs=$(grep -Eo '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 2 | awk '{f += $1} END {print f + 0}')
 [ "$failures" -ge "$failed_programs" ] || failures=$failed_programs
 echo "$((cases - failures - skipped)) passed, $failures failed, $skipped skipped"
