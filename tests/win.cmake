@@ -24,6 +24,7 @@ add_executable(tewo_win_tests
   win/script_editor_test.cpp
   win/large_script_test.cpp
   win/help_window_test.cpp
+  win/disk_full_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
@@ -50,4 +51,8 @@ add_test(NAME win_dialogs COMMAND tewo_win_tests)
 add_test(NAME e2e_robot COMMAND tewo_e2e_tests
   --tewo-exe=$<TARGET_FILE:tewo>
   --install-files=${PROJECT_SOURCE_DIR}/src/resources)
-set_tests_properties(win_dialogs e2e_robot PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_gui)
+# The writers once more under a file size limit of 1 MB: a full disk.
+add_test(NAME win_disk_full
+  COMMAND bash -c "trap '' XFSZ; ulimit -f 1024; exec \"$@\"" disk_full
+    ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:tewo_win_tests> --gtest_filter=DiskFull*)
+set_tests_properties(win_dialogs e2e_robot win_disk_full PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_gui)

@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include "common/file_write.h"
 #include "common/path_split.h"
 #include "common/text_file.h"
 #include "common/text_util.h"
@@ -61,14 +62,14 @@ StoredSettings ParseSettingsFile(std::string_view bytes) {
 }
 
 bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings) {
-  TextFileWriter writer;
+  ReplacingTextFileWriter writer;
   if (!writer.Create(path)) return false;
-  bool ok = writer.WriteLine(settings.restoreSwitch);
-  ok = writer.WriteLine(settings.mode == ConversionMode::DxfToDwg ? "0" : "1") && ok;
-  ok = writer.WriteLine(TrimBlanksView(settings.destination)) && ok;
-  ok = writer.WriteLine(TrimBlanksView(settings.sourceFolder)) && ok;
-  ok = writer.WriteLine(TrimBlanksView(settings.scriptFolder)) && ok;
-  return writer.Close() && ok;
+  writer.WriteLine(settings.restoreSwitch);
+  writer.WriteLine(settings.mode == ConversionMode::DxfToDwg ? "0" : "1");
+  writer.WriteLine(TrimBlanksView(settings.destination));
+  writer.WriteLine(TrimBlanksView(settings.sourceFolder));
+  writer.WriteLine(TrimBlanksView(settings.scriptFolder));
+  return writer.Commit();
 }
 
 }  // namespace tewo

@@ -48,8 +48,9 @@ struct SettingsToWrite {
   std::string scriptFolder;
 };
 
-// Creates or empties the settings file and writes its five lines. False
-// when the file cannot be created or a write fails.
+// Writes the settings file's five lines into a new file that then takes the
+// old one's place. False when the file cannot be created, a write fails or
+// the replacement fails; the old file then stays as it was.
 bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings);
 
 }  // namespace tewo

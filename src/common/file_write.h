@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text_file.h"
+
 namespace tewo {
 
 // The file that new content is written to before it replaces path: in the
@@ -20,5 +22,39 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // text with every LF written as CR LF, as text mode writes it.
 std::string LfToCrLf(std::string_view text);
+
+// A text file written line by line beside its target, which it replaces only
+// once everything was written (Commit); until then, and on any failure, the
+// target keeps its old content. The new file is removed when the writer goes
+// without a successful Commit.
+class ReplacingTextFileWriter {
+ public:
+  ReplacingTextFileWriter() = default;
+  ~ReplacingTextFileWriter();
+  ReplacingTextFileWriter(const ReplacingTextFileWriter&) = delete;
+  ReplacingTextFileWriter& operator=(const ReplacingTextFileWriter&) = delete;
+
+  // False when the new file cannot be created.
+  bool Create(const std::string& path);
+  // As TextFileWriter's: every LF written as CR LF. A failure is remembered.
+  void Write(std::string_view text) {
+    if (!writer_.Write(text)) failed_ = true;
+  }
+  void WriteLine(std::string_view line) {
+    if (!writer_.WriteLine(line)) failed_ = true;
+  }
+  // Closes the new file and puts it in the target's place. False when any
+  // write, the close or the replacement failed.
+  bool Commit();
+
+ private:
+  void Discard();
+
+  TextFileWriter writer_;
+  std::string target_;
+  std::string newPath_;
+  bool failed_ = false;
+  bool open_ = false;
+};
 
 }  // namespace tewo

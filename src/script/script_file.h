@@ -3,23 +3,23 @@
 #include <string>
 #include <string_view>
 
-#include "common/text_file.h"
+#include "common/file_write.h"
 
 namespace tewo {
 
-// Writes a script: every line followed by CR LF. A failed write is
-// remembered and writing goes on, so that as much as possible lands on disk.
+// Writes a script: every line followed by CR LF, into a new file that takes
+// the old script's place only when everything was written, so that a failed
+// save leaves an existing script as it was.
 class ScriptFileWriter {
  public:
-  bool Create(const std::string& path);  // false when the file cannot be created
-  void WriteLine(std::string_view line) {
-    if (!writer_.WriteLine(line)) failed_ = true;
-  }
-  bool Finish();  // closes; false when any write or the close failed
+  bool Create(const std::string& path) { return writer_.Create(path); }  // false: cannot be created
+  void WriteLine(std::string_view line) { writer_.WriteLine(line); }
+  bool Finish() {
+    return writer_.Commit();
+  }  // false when any write, the close or the replacement failed
 
  private:
-  TextFileWriter writer_;
-  bool failed_ = false;
+  ReplacingTextFileWriter writer_;
 };
 
 }  // namespace tewo

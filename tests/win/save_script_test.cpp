@@ -301,6 +301,27 @@ TEST_F(SaveScriptTest, ScriptThatCannotBeCreatedIsReported) {
   EXPECT_NE(Text(IDC_STATUS), kSaved);
 }
 
+TEST_F(SaveScriptTest, AReadOnlyScriptStaysAndAStaleNewFileIsOverwritten) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\a.dxf"});
+  const std::string script = ScriptFolder() + "\\kept.scr";
+  WriteFileBytes(script, "old\r\n");
+  ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
+  AnswerSave(script);
+  Save();
+  ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kSaveFailed});
+  EXPECT_EQ(ReadFileBytes(script), "old\r\n");
+  EXPECT_FALSE(FileExists(script + ".new"));
+
+  // A run stopped before the replacement left its new file behind.
+  WriteFileBytes(script + ".new", "half written");
+  Save();
+  EXPECT_EQ(Text(IDC_STATUS), kSaved);
+  EXPECT_EQ(ReadFileBytes(script).rfind("NEW  DXFIN\r\nC:\\a.dxf\r\n", 0), 0u);
+  EXPECT_FALSE(FileExists(script + ".new"));
+}
+
 TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
   SetText(IDC_DESTINATION, Destination());
   const std::string longName(300, 'n');

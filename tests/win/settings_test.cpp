@@ -88,4 +88,14 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsNothing) {
   EXPECT_TRUE(fake_->messages.empty());
 }
 
+TEST_F(SettingsTest, AReadOnlySettingsFileIsKeptSilently) {
+  WriteFileBytes(SettingsFile(), "1\r\n1\r\n\r\n\r\n\r\n");
+  ::SetFileAttributesA(SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY);
+  Close();
+  ::SetFileAttributesA(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(fake_->messages.empty());
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), "1\r\n1\r\n\r\n\r\n\r\n");
+  EXPECT_FALSE(FileExists(SettingsFile() + ".new"));
+}
+
 }  // namespace
