@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_write.h"
 #include "fuzz_common.h"
 #include "templates/registration_templates.h"
 
@@ -33,10 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         layout, EditLinesOf(loaded), loaded.otherModeStores, loaded.precisionText.value_or(""));
     FUZZ_CHECK(saved.empty() || saved.back() == '\n');
     // What Save wrote is a file of valid lines only (the writer makes each LF a CR LF).
-    std::string crlf;
-    for (char c : saved) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     const tewo::LoadedTemplates again =
-        tewo::DistributeTemplateLines(layout, tewo::ParseTemplateFile(crlf));
+        tewo::DistributeTemplateLines(layout, tewo::ParseTemplateFile(tewo::LfToCrLf(saved)));
     // Lines short enough to come back as one piece each come back whole:
     // the other mode's lines unchanged, and no line with an invalid number.
     bool short_ = loaded.precisionText.value_or("").size() <= kLongestWholeLine;
