@@ -17,13 +17,6 @@ namespace {
 using tewo::FindRequest;
 using tewo::Selection;
 
-// Whether pos is where a character starts, walking from start.
-bool StartsCharacter(std::string_view text, std::size_t start, std::size_t pos) {
-  std::size_t at = start;
-  while (at < pos) at += tewo::CharLength(text, at);
-  return at == pos;
-}
-
 void CheckLoadAndSave(const std::string& bytes) {
   const tewo::LoadedScript loaded = tewo::LoadScriptBytes(bytes);
   if (loaded.refused) {

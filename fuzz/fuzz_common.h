@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+
+#include "common/mbcs.h"
 
 #define FUZZ_CHECK(condition)                                                                \
   do {                                                                                       \
@@ -12,3 +15,10 @@
       std::abort();                                                                          \
     }                                                                                        \
   } while (false)
+
+// Whether pos is where a character starts, walking text from start.
+inline bool StartsCharacter(std::string_view text, std::size_t start, std::size_t pos) {
+  std::size_t at = start;
+  while (at < pos) at += tewo::CharLength(text, at);
+  return at == pos;
+}

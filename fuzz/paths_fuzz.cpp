@@ -8,27 +8,16 @@
 #include "common/text_util.h"
 #include "fuzz_common.h"
 
-namespace {
-
-// Whether pos is where a character starts, walking from the text's start.
-bool StartsCharacter(std::string_view text, std::size_t pos) {
-  std::size_t at = 0;
-  while (at < pos) at += tewo::CharLength(text, at);
-  return at == pos;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   const std::string path(reinterpret_cast<const char*>(data), size);
   const tewo::PathParts parts = tewo::SplitPath(path);
   FUZZ_CHECK(parts.drive + parts.dir + parts.fname + parts.ext == path);
   FUZZ_CHECK(parts.ext.empty() || parts.ext[0] == '.');
-  FUZZ_CHECK(parts.ext.empty() || StartsCharacter(path, path.size() - parts.ext.size()));
+  FUZZ_CHECK(parts.ext.empty() || StartsCharacter(path, 0, path.size() - parts.ext.size()));
   if (!parts.dir.empty()) {
     const std::size_t last = parts.drive.size() + parts.dir.size() - 1;
     FUZZ_CHECK(path[last] == '\\' || path[last] == '/');
-    FUZZ_CHECK(StartsCharacter(path, last));
+    FUZZ_CHECK(StartsCharacter(path, 0, last));
   }
   const tewo::PathPartViews views = tewo::SplitPathViews(path);
   FUZZ_CHECK(views.dir == parts.dir && views.fname == parts.fname && views.ext == parts.ext);
@@ -47,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   // that has no second byte (no Shift-JIS text does): the two make a character.
   const bool danglingLead = !path.empty() &&
                             tewo::IsLeadByte(static_cast<unsigned char>(path.back())) &&
-                            StartsCharacter(path, path.size() - 1);
+                            StartsCharacter(path, 0, path.size() - 1);
   if (!danglingLead) FUZZ_CHECK(tewo::EndsWithBackslash(withSlash));
-  if (tewo::EndsWithBackslash(path)) FUZZ_CHECK(StartsCharacter(path, path.size() - 1));
+  if (tewo::EndsWithBackslash(path)) FUZZ_CHECK(StartsCharacter(path, 0, path.size() - 1));
   return 0;
 }
