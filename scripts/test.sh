@@ -49,11 +49,12 @@ tewo_ensure_display
 tewo_start_services 600  # one server for all the test programs
 # A window-driving run may lose a race with Wine now and then: a failed test
 # program runs once more, and its output says so.
-GTEST_OUTPUT="xml:$(winepath -w "$results/wine")\\" ctest --preset mingw --repeat until-pass:2 2>&1 |
+TEWO_GTEST_RESULTS="$results/wine" ctest --preset mingw --repeat until-pass:2 2>&1 |
   tee -a "$log" || status=1
 
 # One closing line for the whole run, over the test cases of every program
-# (a program run twice counts with its last run). A program that ended
+# (a program run twice counts with its last run: it writes under the same
+# name). A program that ended
 # without its results counts as one failed case.
 cases=0
 failures=0
