@@ -54,8 +54,7 @@ TEWO_GTEST_RESULTS="$results/wine" ctest --preset mingw --repeat until-pass:2 2>
 
 # One closing line for the whole run, over the test cases of every program
 # (a program run twice counts with its last run: it writes under the same
-# name). A program that ended
-# without its results counts as one failed case.
+# name). A program that ended without its results counts as one failed case.
 cases=0
 failures=0
 skipped=0
