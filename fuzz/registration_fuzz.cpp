@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "common/file_write.h"
 #include "fuzz_common.h"
 #include "templates/registration_templates.h"
 
@@ -14,6 +13,16 @@ namespace {
 
 // A saved line "0N" + text + LF is read back as one piece up to this text length.
 constexpr std::size_t kLongestWholeLine = tewo::kTemplatePieceBytes - 3;
+
+// The file as the writer writes it: every LF as CR LF.
+std::string WithCrLfForEveryLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out.push_back('\r');
+    out.push_back(c);
+  }
+  return out;
+}
 
 std::array<std::vector<std::string>, 4> EditLinesOf(const tewo::LoadedTemplates& loaded) {
   std::array<std::vector<std::string>, 4> lines;
@@ -35,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     FUZZ_CHECK(saved.empty() || saved.back() == '\n');
     // What Save wrote is a file of valid lines only (the writer makes each LF a CR LF).
     const tewo::LoadedTemplates again =
-        tewo::DistributeTemplateLines(layout, tewo::ParseTemplateFile(tewo::LfToCrLf(saved)));
+        tewo::DistributeTemplateLines(layout, tewo::ParseTemplateFile(WithCrLfForEveryLf(saved)));
     // Lines short enough to come back as one piece each come back whole:
     // the other mode's lines unchanged, and no line with an invalid number.
     bool short_ = loaded.precisionText.value_or("").size() <= kLongestWholeLine;

@@ -20,9 +20,6 @@ std::string ReplacementPath(const std::string& path);
 // overwritten.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
-// text with every LF written as CR LF, as text mode writes it.
-std::string LfToCrLf(std::string_view text);
-
 // A text file written line by line beside its target, which it replaces only
 // once everything was written (Commit); until then, and on any failure, the
 // target keeps its old content. The new file is removed when the writer goes
@@ -42,6 +39,10 @@ class ReplacingTextFileWriter {
   }
   void WriteLine(std::string_view line) {
     if (!writer_.WriteLine(line)) failed_ = true;
+  }
+  // Bytes as they are.
+  void WriteBytes(std::string_view bytes) {
+    if (!writer_.WriteBytes(bytes)) failed_ = true;
   }
   // Closes the new file and puts it in the target's place. False when any
   // write, the close or the replacement failed.

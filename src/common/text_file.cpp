@@ -132,6 +132,16 @@ bool TextFileWriter::Write(std::string_view text) {
   return Append(text);
 }
 
+bool TextFileWriter::WriteBytes(std::string_view bytes) {
+  if (!file_) return false;
+  bool ok = Flush();
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
+    failed_ = true;
+    ok = false;
+  }
+  return ok;
+}
+
 bool TextFileWriter::WriteLineSlow(std::string_view text) {
   if (!file_) return false;
   bool ok = Append(text);

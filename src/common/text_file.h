@@ -59,6 +59,9 @@ class TextFileWriter {
   // (or no file is open).
   bool Write(std::string_view text);
 
+  // Writes bytes as they are, without turning LF into CR LF.
+  bool WriteBytes(std::string_view bytes);
+
   // Writes text and a line break: the same as Write(text) then Write("\n"),
   // in one call. Inline for the common case of a line that fits the buffer
   // and holds no LF of its own.

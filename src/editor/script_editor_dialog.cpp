@@ -86,8 +86,8 @@ void CScriptEditorDialog::SetStatus(const std::string& text) const {
 void CScriptEditorDialog::Load(const std::string& path) {
   store_.clear();
   refused_ = false;
-  // An empty path names no file; it cannot be opened.
-  const auto loaded = path.empty() ? std::nullopt : tewo::LoadScriptFile(path);
+  // An empty path names no file: it cannot be opened, like any other.
+  const auto loaded = tewo::LoadScriptFile(path);
   if (loaded) {
     if (loaded->refused) {
       ReportMessage(m_hWnd, kLoadStopped);

@@ -64,6 +64,7 @@ class CScriptEditorDialog : public CDialog {
   void OnFind();
   void OnReplace();
   INT_PTR OnFindReplace(WPARAM wp, LPARAM lp);
+  void ShowFindDialog(FindMode mode);
   void OpenFindDialog(FindMode mode);
   void CloseFindDialog();
   void DoFindNext(const tewo::FindRequest& request);

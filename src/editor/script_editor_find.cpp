@@ -15,22 +15,18 @@ const char kCannotReplace[] = "ﾌｧｲﾙが大きいため置換できませ�
 
 }  // namespace
 
-void CScriptEditorDialog::OnFind() {
-  SetStatus("");
-  if (findMode_ == FindMode::Find) {
-    ::SetFocus(findDialog_->m_hWnd);
-    return;
-  }
-  OpenFindDialog(FindMode::Find);
-}
+void CScriptEditorDialog::OnFind() { ShowFindDialog(FindMode::Find); }
 
-void CScriptEditorDialog::OnReplace() {
+void CScriptEditorDialog::OnReplace() { ShowFindDialog(FindMode::Replace); }
+
+void CScriptEditorDialog::ShowFindDialog(FindMode mode) {
   SetStatus("");
-  if (findMode_ == FindMode::Replace) {
+  // The form that is open only gets the focus; the other one is replaced.
+  if (findMode_ == mode) {
     ::SetFocus(findDialog_->m_hWnd);
     return;
   }
-  OpenFindDialog(FindMode::Replace);
+  OpenFindDialog(mode);
 }
 
 void CScriptEditorDialog::OpenFindDialog(FindMode mode) {

@@ -5,7 +5,10 @@
 namespace tewo {
 
 bool WriteTemplateFile(const std::string& path, std::string_view text) {
-  return WriteFileReplacing(path, LfToCrLf(text));
+  ReplacingTextFileWriter writer;
+  if (!writer.Create(path)) return false;
+  writer.Write(text);
+  return writer.Commit();
 }
 
 }  // namespace tewo
