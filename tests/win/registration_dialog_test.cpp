@@ -279,18 +279,18 @@ TEST_F(RegistrationDialogTest, DroppedBinaryFileReportsItsInvalidLines) {
 TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
   Open(RegistrationDialog::DxfToDwg, FactoryTemplateFile());
   SetText(IDC_FIRST_INPUT, "CHANGED\r\n//E\r\n");
-  // A folder where the new file would be written: it cannot be created.
-  const std::string blocker = tewo::ReplacementPath(TemplateFile());
-  ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
+  auto held = std::make_unique<HeldOpen>(TemplateFile());  // another program has it open
+  ASSERT_TRUE(held->held());
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{"ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。"});
   EXPECT_EQ(fake_->beeps.size(), 1u);
   EXPECT_TRUE(fake_->exitCodes.empty());
-  EXPECT_EQ(File(), FactoryTemplateFile());
   EXPECT_EQ(Text(IDC_FIRST_INPUT), "CHANGED\r\n//E\r\n");
   EXPECT_TRUE(::IsWindowVisible(Dialog()));
+  EXPECT_FALSE(NewFileLeftIn(folder_.path()));
+  held.reset();
+  EXPECT_EQ(File(), FactoryTemplateFile());
 
-  ::RemoveDirectoryA(blocker.c_str());
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(File().rfind("01CHANGED\r\n01//E\r\n02SAVE", 0), 0u);
 }

@@ -301,7 +301,7 @@ TEST_F(SaveScriptTest, ScriptThatCannotBeCreatedIsReported) {
   EXPECT_NE(Text(IDC_STATUS), kSaved);
 }
 
-TEST_F(SaveScriptTest, AReadOnlyScriptStaysAndAStaleNewFileIsOverwritten) {
+TEST_F(SaveScriptTest, ReplacingAScriptKeepsWhatTheUserSetOnIt) {
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\a.dxf"});
   const std::string script = ScriptFolder() + "\\kept.scr";
@@ -312,14 +312,28 @@ TEST_F(SaveScriptTest, AReadOnlyScriptStaysAndAStaleNewFileIsOverwritten) {
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kSaveFailed});
   EXPECT_EQ(ReadFileBytes(script), "old\r\n");
-  EXPECT_FALSE(FileExists(script + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(ScriptFolder()));
 
-  // A run stopped before the replacement left its new file behind.
-  WriteFileBytes(script + ".new", "half written");
+  // A hidden script stays hidden, and the user's own file of a like name stays.
+  WriteFileBytes(script + ".new", "mine");
+  ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_HIDDEN);
   Save();
   EXPECT_EQ(Text(IDC_STATUS), kSaved);
   EXPECT_EQ(ReadFileBytes(script).rfind("NEW  DXFIN\r\nC:\\a.dxf\r\n", 0), 0u);
-  EXPECT_FALSE(FileExists(script + ".new"));
+  EXPECT_NE(::GetFileAttributesA(script.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(ReadFileBytes(script + ".new"), "mine");
+  EXPECT_FALSE(NewFileLeftIn(ScriptFolder()));
+
+  // A script path as long as the system takes is replaced too.
+  for (std::size_t length : {256u, 259u}) {
+    const std::string longScript =
+        ScriptFolder() + "\\" + std::string(length - ScriptFolder().size() - 5, 'L') + ".scr";
+    ASSERT_EQ(longScript.size(), length);
+    ASSERT_TRUE(WriteFileBytes(longScript, "old\r\n"));
+    AnswerSave(longScript);
+    Save();
+    EXPECT_EQ(ReadFileBytes(longScript).rfind("NEW  DXFIN\r\n", 0), 0u) << length;
+  }
 }
 
 TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/file_write.h"
+#include "common/path_split.h"
 #include "editor/case_folding.h"
 #include "editor/script_text.h"
 #include "win/editor_fixture.h"
@@ -58,7 +59,7 @@ TEST_F(EditorTest, LoadsAndSavesEveryLineWhole) {
   EXPECT_EQ(Text(), loaded);
   EditorCommand(ID_EDITOR_SAVE);
   EXPECT_EQ(ReadFileBytes(script), loaded);
-  EXPECT_FALSE(FileExists(tewo::ReplacementPath(script)));
+  EXPECT_FALSE(NewFileLeftIn(tewo::FolderOf(script)));
   EXPECT_TRUE(fake_->messages.empty());
 }
 
@@ -155,11 +156,11 @@ TEST_F(EditorTest, FailedSaveKeepsTheOldFileTheTextAndTheWindow) {
   const std::string script = Write("a.scr", "old\r\n");
   OpenEditor(script);
   ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new text");
-  // The new file's name is taken by a folder, then the target is read-only.
-  const std::string blocker = tewo::ReplacementPath(script);
-  ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
-  EditorCommand(ID_EDITOR_SAVE);
-  ::RemoveDirectoryA(blocker.c_str());
+  // Another program holds the file open, then the file is read-only.
+  {
+    const HeldOpen held(script);
+    EditorCommand(ID_EDITOR_SAVE);
+  }
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
   EditorCommand(ID_EDITOR_SAVE);
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -269,6 +270,16 @@ TEST_F(FindReplaceTest, FindNextWalksForwardByCharacters) {
   Select(0, 0);
   HWND find = OpenDialog(ID_EDITOR_FIND, "a");
   ASSERT_NE(find, nullptr);
+  // The notification's number is every program's: one that is not the open
+  // dialog's is ignored, whatever its lParam points at.
+  FINDREPLACEA foreign{};
+  foreign.lStructSize = sizeof foreign;
+  foreign.Flags = FR_FINDNEXT;
+  foreign.lCustData = 0x10;
+  for (LPARAM lp : {LPARAM{0}, LPARAM{0x10}, reinterpret_cast<LPARAM>(&foreign)}) {
+    ::SendMessageA(editor_, ::RegisterWindowMessageA(FINDMSGSTRINGA), 0, lp);
+  }
+  EXPECT_EQ(Selected(), (Selection{0, 0}));
   const std::vector<Selection> expected = {{2, 3}, {10, 11}};
   for (const Selection& s : expected) {
     Press(find, IDOK);

@@ -95,7 +95,7 @@ TEST_F(SettingsTest, AReadOnlySettingsFileIsKeptSilently) {
   ::SetFileAttributesA(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(fake_->messages.empty());
   EXPECT_EQ(ReadFileBytes(SettingsFile()), "1\r\n1\r\n\r\n\r\n\r\n");
-  EXPECT_FALSE(FileExists(SettingsFile() + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(folder_.path()));
 }
 
 }  // namespace
