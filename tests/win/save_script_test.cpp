@@ -235,12 +235,64 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckStaysOnTheStatus) {
+TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf", "C:\\c\\X.dxf", "C:\\c\\x.dwg"});
+  std::string statusDuringMessage;
+  fake_->onMessage = [&](const ShownMessage&) {
+    statusDuringMessage = Text(IDC_STATUS);
+    return IDOK;
+  };
   Save();
   EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
-  EXPECT_EQ(Text(IDC_STATUS), "重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"同一名のﾌｧｲﾙが選択されているため保存できません！"});
+  // The check is over: its progress text does not stand beside the message.
+  EXPECT_EQ(statusDuringMessage, "");
+  EXPECT_EQ(Text(IDC_STATUS), "");
+}
+
+// Outputs that already exist would stop AutoCAD at its replace question: the
+// user is asked first, and Cancel leaves everything as it was.
+TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf"});
+  WriteFileBytes(Destination() + "\\a.dwg", "drawing");
+  WriteFileBytes(Destination() + "\\c.dwg", "drawing");
+  WriteFileBytes(Destination() + "\\b.dxf", "the source type does not count");
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  std::vector<ShownMessage> questions;
+  int answer = IDCANCEL;
+  fake_->onMessage = [&](const ShownMessage& shown) {
+    questions.push_back(shown);
+    return answer;
+  };
+  Save();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].text,
+            "変換先に同じ名前のﾌｧｲﾙが2個あります。\nAutoCADが上書きの確認で止まります。"
+            "ｽｸﾘﾌﾟﾄを保存しますか？");
+  EXPECT_EQ(questions[0].caption, "TEWO");
+  EXPECT_EQ(questions[0].type, UINT{MB_OKCANCEL | MB_ICONQUESTION});
+  EXPECT_EQ(questions[0].owner, Dialog());
+  EXPECT_TRUE(fake_->beeps.empty());
+  EXPECT_EQ(fake_->saveDialogs, 0);
+  EXPECT_FALSE(FileExists(script));
+  EXPECT_TRUE(dialog_->lastScriptPath.empty());
+
+  answer = IDOK;
+  Save();
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(fake_->saveDialogs, 1);
+  EXPECT_EQ(Text(IDC_STATUS), kSaved);
+
+  // Without an existing output nothing is asked.
+  ::DeleteFileA((Destination() + "\\a.dwg").c_str());
+  ::DeleteFileA((Destination() + "\\c.dwg").c_str());
+  Save();
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(fake_->saveDialogs, 2);
 }
 
 TEST_F(SaveScriptTest, CancelledSaveDialogChangesNothing) {

@@ -97,6 +97,27 @@ TEST_F(EditorTest, TextTheTextAreaCannotHoldIsRefused) {
   EXPECT_FALSE(MenuEnabled(ID_EDITOR_SAVE));
 }
 
+// What the user types or pastes stays within what the editor saves and loads
+// again, also where the control counts characters and a character is two bytes.
+TEST_F(EditorTest, TypingStopsAtTheBytesTheEditorLoads) {
+  std::string file;
+  while (file.size() + 80 <= tewo::kEditorTextBound - 10) file += std::string(78, 'x') + "\r\n";
+  file += std::string(tewo::kEditorTextBound - 10 - file.size(), 'y');
+  OpenEditor(Write("full.scr", file));
+  ASSERT_EQ(Text().size(), file.size());
+  Select(static_cast<int>(file.size()), static_cast<int>(file.size()));
+  ::SendMessageA(EditorItem(IDC_EDITOR_TEXT), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("アアアアアアアアアア"));
+  const std::string typed = Text();
+  EXPECT_LE(typed.size(), tewo::kEditorTypingBound);
+  EXPECT_GE(typed.size(), tewo::kEditorTypingBound - 1);  // up to the last whole character
+  EditorCommand(ID_EDITOR_SAVE);
+  const auto loaded = tewo::LoadScriptFile(folder_ / "full.scr");
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_FALSE(loaded->refused);
+  EXPECT_EQ(loaded->text.size(), typed.size());
+}
+
 TEST_F(EditorTest, AFileThatCannotBeOpenedKeepsTheTextUnderTheNewName) {
   OpenEditor(Write("a.scr", "kept\r\n"));
   const std::string missing = folder_ / "missing.scr";
@@ -116,10 +137,12 @@ TEST_F(EditorTest, DropsLoadTheFirstFileAndIgnoreFolders) {
   SimulateDrop(editor_, {folder_.path()});
   EXPECT_EQ(PathLine(), folder_ / "a.scr");
   EXPECT_EQ(Text(), "a");
+  // The shell gives a drop to the window under the cursor that accepts files,
+  // or to its nearest parent that does: over the text area, the window.
+  EXPECT_EQ(::GetWindowLongA(EditorItem(IDC_EDITOR_TEXT), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  EXPECT_NE(::GetWindowLongA(editor_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
   const std::string first = Write("first.txt", "first");
-  SimulateDrop(EditorItem(IDC_EDITOR_TEXT), {first, Write("second.scr", "second")});
-  // The text area passes the drop on to the window.
-  if (PathLine() != first) SimulateDrop(editor_, {first, folder_ / "second.scr"});
+  SimulateDrop(editor_, {first, Write("second.scr", "second")});
   EXPECT_EQ(PathLine(), first);
   EXPECT_EQ(Text(), "first");
 }

@@ -86,6 +86,14 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsNothing) {
   Close();
   EXPECT_FALSE(::IsWindowVisible(Dialog()));
   EXPECT_TRUE(fake_->messages.empty());
+
+  // A failure that throws stops nothing either.
+  ::ShowWindow(Dialog(), SW_SHOWNA);
+  TestApp().moduleFileNameFails = true;
+  Close();
+  TestApp().moduleFileNameFails = false;
+  EXPECT_FALSE(::IsWindowVisible(Dialog()));
+  EXPECT_TRUE(fake_->messages.empty());
 }
 
 TEST_F(SettingsTest, AReadOnlySettingsFileIsKeptSilently) {
