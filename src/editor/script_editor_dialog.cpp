@@ -189,13 +189,20 @@ void CScriptEditorDialog::WriteText(const std::string& path) {
   if (!saved) ReportMessage(m_hWnd, kSaveFailed);
 }
 
-void CScriptEditorDialog::OnExit() { DestroyWindow(); }
+void CScriptEditorDialog::OnExit() { Close(); }
 
 INT_PTR CScriptEditorDialog::OnClose(WPARAM, LPARAM) {
-  // The text is discarded without a question.
   OnCancel();
-  DestroyWindow();
+  Close();
   return TRUE;
+}
+
+void CScriptEditorDialog::Close() {
+  // The text is discarded without a question. The find or replace dialog
+  // goes first, by the editor's own hand, not left to the system's ending of
+  // owned windows.
+  CloseFindDialog();
+  DestroyWindow();
 }
 
 void CScriptEditorDialog::OnTextChange() { text_.KeepByteLimit(); }

@@ -53,6 +53,8 @@ void CScriptEditorDialog::CloseFindDialog() {
   HWND dialog = findDialog_->m_hWnd;
   findDialog_ = nullptr;
   findMode_ = FindMode::None;
+  // Hidden first, so that the screen loses it even before it is destroyed.
+  ::ShowWindow(dialog, SW_HIDE);
   ::DestroyWindow(dialog);
 }
 

@@ -29,8 +29,16 @@ TEST_F(RunningTool, HelpWindowOpensBesideTheMainDialogWithTheInstalledText) {
   ::PostMessageA(text, WM_KEYUP, VK_ESCAPE, 0xC0010001);
   ::Sleep(300);
   ASSERT_TRUE(::IsWindow(help));
+
+  // "Close" takes effect at once, also after the source file dialog was
+  // opened and cancelled.
+  robot::PressButton(main_, IDC_CHOOSE_SOURCES);
+  HWND files = robot::WaitForWindow(app_->pid(), "変換元 DXFﾌｧｲﾙの選択");
+  ASSERT_NE(files, nullptr) << robot::DescribeWindows(app_->pid());
+  robot::PressButton(files, IDCANCEL);
+  ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(files); }));
   robot::PressButton(help, IDC_HELP_CLOSE);
-  EXPECT_TRUE(robot::WaitUntil([&] { return !::IsWindow(help); }));
+  EXPECT_LT(robot::MillisecondsUntilGone(help), 500u);
 
   robot::ChooseMenuCommand(main_, ID_APP_EXIT);
   EXPECT_EQ(app_->WaitExit(), 0);

@@ -198,6 +198,12 @@ std::vector<std::string> ListTexts(HWND listBox) {
   return texts;
 }
 
+unsigned MillisecondsUntilGone(HWND window) {
+  const DWORD start = ::GetTickCount();
+  while (::IsWindow(window) && ::GetTickCount() - start < 5000) ::Sleep(5);
+  return ::GetTickCount() - start;
+}
+
 void SetText(HWND hwnd, const std::string& text) {
   ::SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -18,6 +18,10 @@ std::string WindowsPath(const std::string& path);
 // Polls until done() holds or timeoutMs pass. False on time-out.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 
+// Milliseconds until window is gone, at most 5000, found with looks that send
+// its process no message (one that did would wake it and hide a delay).
+unsigned MillisecondsUntilGone(HWND window);
+
 // A visible top-level window of process pid with that title and class
 // ("#32770" for dialogs and message boxes); nullptr when there is none.
 HWND FindProcessWindow(DWORD pid, const std::string& title, const char* className = "#32770");

@@ -10,6 +10,7 @@ namespace {
 
 const char kEditorTitle[] = "簡易ｽｸﾘﾌﾟﾄｴﾃﾞｨﾀｰ";
 const char kReplaceDialogTitle[] = "文字列の置換";
+const char kFindDialogTitle[] = "検索";
 
 TEST_F(RunningTool, EditorShowsEditsAndSavesTheScriptAndReplacesThroughTheRealDialog) {
   const TempFolder outFolder("_out");
@@ -57,6 +58,32 @@ TEST_F(RunningTool, EditorShowsEditsAndSavesTheScriptAndReplacesThroughTheRealDi
   // Closing the main dialog takes the editor and its dialog with it.
   robot::ChooseMenuCommand(main_, ID_APP_EXIT);
   EXPECT_EQ(app_->WaitExit(), 0);
+}
+
+// An owned find or replace dialog goes with the editor at once, whatever
+// came before: here a failed search, Find chosen again, then Replace.
+TEST_F(RunningTool, TheReplaceDialogGoesWithTheEditorAtOnce) {
+  robot::PressButton(main_, IDC_EDIT_SCRIPT);
+  HWND editor = robot::WaitForWindow(app_->pid(), kEditorTitle);
+  ASSERT_NE(editor, nullptr) << robot::DescribeWindows(app_->pid());
+  HWND text = ::GetDlgItem(editor, IDC_EDITOR_TEXT);
+  robot::SetText(text, "abc");
+  ::SendMessageA(text, EM_SETSEL, 0, 1);
+  robot::ChooseMenuCommand(editor, ID_EDITOR_FIND);
+  HWND find = robot::WaitForWindow(app_->pid(), kFindDialogTitle);
+  ASSERT_NE(find, nullptr) << robot::DescribeWindows(app_->pid());
+  robot::SetText(::GetDlgItem(find, edt1), "zz");
+  robot::PressButton(find, IDOK);
+  HWND status = ::GetDlgItem(editor, IDC_EDITOR_STATUS);
+  ASSERT_TRUE(robot::WaitUntil([&] { return robot::Text(status) == "文字列が見つかりません"; }));
+  robot::ChooseMenuCommand(editor, ID_EDITOR_FIND);
+  robot::ChooseMenuCommand(editor, ID_EDITOR_REPLACE);
+  HWND replace = robot::WaitForWindow(app_->pid(), kReplaceDialogTitle);
+  ASSERT_NE(replace, nullptr) << robot::DescribeWindows(app_->pid());
+  ::Sleep(300);
+  robot::ChooseMenuCommand(editor, ID_EDITOR_EXIT);
+  EXPECT_LT(robot::MillisecondsUntilGone(replace), 500u);
+  EXPECT_LT(robot::MillisecondsUntilGone(editor), 500u);
 }
 
 }  // namespace
