@@ -1,5 +1,6 @@
 # The Windows program: the thin framework, the windows, and tewo.exe.
 add_library(tewo_framework STATIC
+  framework/ansi_name.cpp
   framework/dialog.cpp
   framework/dropped_files.cpp
   framework/edit.cpp
@@ -18,6 +19,7 @@ target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi
 # create them under an application object of their own.
 add_library(tewo_ui STATIC
   app/about_dialog.cpp
+  app/destination_name.cpp
   app/drop_list_box.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp

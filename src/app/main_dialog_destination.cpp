@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/destination_name.h"
 #include "app/destination_text.h"
 #include "app/main_dialog.h"
 #include "common/path_split.h"
@@ -18,11 +19,12 @@ int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM, LPARAM data) {
   return 0;
 }
 
-std::string PathOfItemList(PCIDLIST_ABSOLUTE items) {
-  std::string path(MAX_PATH + 1, '\0');
-  if (!::SHGetPathFromIDListA(items, path.data())) return {};
-  path.resize(path.find('\0'));
-  return path;
+// The folder's path, read in its wide form; empty when the item is no folder.
+AnsiName PathOfItemList(PCIDLIST_ABSOLUTE items) {
+  std::wstring path(MAX_PATH + 1, L'\0');
+  if (!::SHGetPathFromIDListW(items, path.data())) return {};
+  path.resize(path.find(L'\0'));
+  return ToAnsiName(path);
 }
 
 }  // namespace
@@ -45,13 +47,13 @@ void CMainDialog::OnBrowseDestination() {
   info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
 
   PIDLIST_ABSOLUTE chosen = AfxGetApp()->System().BrowseForFolder(info);
-  std::string folder;
+  AnsiName folder;
   if (chosen != nullptr) {
     folder = PathOfItemList(chosen);
     ::CoTaskMemFree(chosen);
   }
-  if (folder.empty()) return;
-  SetDestination(tewo::WithTrailingBackslash(folder));
+  if (RefuseDestinationName(m_hWnd, folder) || folder.text.empty()) return;
+  SetDestination(tewo::WithTrailingBackslash(folder.text));
 }
 
 void CMainDialog::OnDesktop() {
@@ -60,7 +62,8 @@ void CMainDialog::OnDesktop() {
   PIDLIST_ABSOLUTE desktop = nullptr;
   if (SUCCEEDED(::SHGetSpecialFolderLocation(::GetDesktopWindow(), CSIDL_DESKTOP, &desktop))) {
     // The desktop is never a drive's root: the backslash is always appended.
-    SetDestination(PathOfItemList(desktop) + "\\");
+    const AnsiName folder = PathOfItemList(desktop);
+    if (!RefuseDestinationName(m_hWnd, folder)) SetDestination(folder.text + "\\");
     allocator->Free(desktop);
   }
   allocator->Release();

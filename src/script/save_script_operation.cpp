@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/destination_name.h"
 #include "app/main_dialog.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
@@ -33,6 +34,7 @@ std::string TakeDestination(CMainDialog& dialog) {
     dialog.FocusDlgItem(IDC_DESTINATION);
     return {};
   }
+  if (RefuseDestinationName(dialog.m_hWnd, DestinationFieldName(dialog.m_hWnd))) return {};
   field = WithTrailingBackslash(field);
   dialog.SetDlgItemText(IDC_DESTINATION, field);
   return field;
@@ -46,7 +48,10 @@ std::string AskScriptPath(CMainDialog& dialog, ConversionMode mode) {
   save.m_ofn.lpstrTitle = kSaveDialogTitle;
   if (!dialog.scriptFolder.empty()) save.m_ofn.lpstrInitialDir = dialog.scriptFolder.c_str();
   if (save.DoModal() != IDOK) return {};
-  return save.GetPathName();
+  const AnsiName path = save.GetPathName();
+  if (path.exact) return path.text;
+  ReportMessage(dialog.m_hWnd, "ﾌｧｲﾙ名に使えない文字があるため保存できません！");
+  return {};
 }
 
 void SaveScriptSteps(CMainDialog& dialog);

@@ -30,6 +30,7 @@ constexpr std::array<UINT, 9> kFactoryStrings = {
 
 const char kCannotRead[] = "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実行を中断します。";
 const char kCannotSave[] = "ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。";
+const char kNameCannotOpen[] = "ﾌｧｲﾙ名に使えない文字があるため開けません！";
 
 }  // namespace
 
@@ -94,13 +95,18 @@ void CRegistrationDialog::OnCloseButton() { PostMessage(WM_CLOSE); }
 INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
   HDROP drop = reinterpret_cast<HDROP>(wp);
   // Only the first dropped item counts, whatever its name.
-  const std::string path = DroppedPath(drop, 0);
+  const DroppedItem item = DroppedItemAt(drop, 0);
   ::DragFinish(drop);
+  // A file whose name would reach the file functions as another name changes nothing.
+  if (item.isFile && !item.path.exact) {
+    ReportMessage(m_hWnd, kNameCannotOpen);
+    return 0;
+  }
 
   // The dialog is emptied first; a folder then leaves it empty.
   loaded_ = {};
   ClearEdits();
-  if (IsDroppableFile(path)) Load(path);
+  if (item.isFile) Load(item.path.text);
   return 0;
 }
 
