@@ -36,7 +36,9 @@ void CMainDialog::SetDestination(const std::string& folder) {
 }
 
 void CMainDialog::OnBrowseDestination() {
-  const std::string initial = tewo::InitialBrowseFolder(GetDlgItemText(IDC_DESTINATION));
+  // A typed name the code page cannot hold would preselect its look-alike.
+  const AnsiName typed = DestinationFieldName(m_hWnd);
+  const std::string initial = typed.exact ? tewo::InitialBrowseFolder(typed.text) : std::string();
   std::string displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info{};
   info.hwndOwner = m_hWnd;

@@ -1,5 +1,6 @@
 #include <shlobj.h>
 
+#include "framework/ansi_name.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -78,11 +79,17 @@ TEST_F(DestinationTest, AFolderNameTheCodePageCannotHoldIsRefused) {
   const std::wstring chosen = WidePath(folder_.path()) + L"\\Stra\u00DFe";
   ASSERT_TRUE(::CreateDirectoryW(chosen.c_str(), nullptr));
   ::CreateDirectoryA((folder_ / "Strase").c_str(), nullptr);
-  SetText(IDC_DESTINATION, "C:\\typed\\");
-  fake_->onBrowse = [&](BROWSEINFOA&) { return ::ILCreateFromPathW(chosen.c_str()); };
+  // A typed one does not preselect its look-alike either.
+  ::SetWindowTextW(Item(IDC_DESTINATION), (chosen + L"\\").c_str());
+  std::string initialFolder = "not asked";
+  fake_->onBrowse = [&](BROWSEINFOA& info) {
+    initialFolder = reinterpret_cast<const char*>(info.lParam);
+    return ::ILCreateFromPathW(chosen.c_str());
+  };
   ::SetFocus(Item(IDC_SOURCE_LIST));
   Click(IDC_BROWSE_DESTINATION);
-  EXPECT_EQ(Text(IDC_DESTINATION), "C:\\typed\\");
+  EXPECT_EQ(initialFolder, "");
+  EXPECT_EQ(WindowTextWide(Item(IDC_DESTINATION)), chosen + L"\\");
   EXPECT_TRUE(dialog_->rememberedDestination.empty());
   ASSERT_EQ(fake_->messages.size(), 1u);
   EXPECT_EQ(fake_->messages[0].text, "変換先ﾌｫﾙﾀﾞ名に使えない文字があります！");
