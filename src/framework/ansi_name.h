@@ -12,7 +12,7 @@
 
 struct AnsiName {
   // The exact ANSI form when exact; else a form for showing the name to the
-  // user, with "?" for each character that cannot be shown.
+  // user, with "?" for what cannot be shown (an emoji, a surrogate pair, as "??").
   std::string text;
   bool exact = true;
 };
