@@ -4,6 +4,7 @@ add_library(tewo_framework STATIC
   framework/dialog.cpp
   framework/dropped_files.cpp
   framework/edit.cpp
+  framework/escape_proof_edit.cpp
   framework/find_replace_dialog.cpp
   framework/file_dialog.cpp
   framework/gdi.cpp
@@ -19,7 +20,6 @@ target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi
 # create them under an application object of their own.
 add_library(tewo_ui STATIC
   app/about_dialog.cpp
-  app/destination_name.cpp
   app/drop_list_box.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp
@@ -27,6 +27,7 @@ add_library(tewo_ui STATIC
   app/main_dialog_sources.cpp
   app/my_file_dialog.cpp
   app/script_tool_app.cpp
+  script/destination_name.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

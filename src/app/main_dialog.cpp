@@ -2,9 +2,9 @@
 
 #include "app/about_dialog.h"
 #include "editor/script_editor_dialog.h"
-#include "help/help_dialog.h"
 #include "framework/gdi.h"
 #include "framework/win_app.h"
+#include "help/help_dialog.h"
 #include "resources/resource.h"
 #include "script/save_script_operation.h"
 #include "templates/registration_dialog.h"
@@ -223,4 +223,6 @@ void CMainDialog::OnHelpContents() { CHelpDialog::OpenOrFocus(*this); }
 
 void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 
-void CMainDialog::OnSaveScript() { tewo::SaveScript(*this); }
+void CMainDialog::OnSaveScript() {
+  tewo::SaveScript({*this, sourceList_, Mode(), lastScriptPath, scriptFolder});
+}

@@ -67,7 +67,7 @@ class CMainDialog : public CDialog {
 
   std::string SettingsPath() const;
   void ReadSettings();
-  void WriteSettings() const;
+  void WriteSettings() const noexcept;
 
   void TrimSystemMenu();
   void SetHint(int labelId, const std::string& text) const;

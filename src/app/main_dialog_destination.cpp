@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "app/destination_name.h"
 #include "app/destination_text.h"
 #include "app/main_dialog.h"
 #include "common/path_split.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "script/destination_name.h"
 
 namespace {
 

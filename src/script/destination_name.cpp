@@ -1,4 +1,4 @@
-#include "app/destination_name.h"
+#include "script/destination_name.h"
 
 #include "framework/wnd.h"
 #include "resources/resource.h"
