@@ -1,5 +1,6 @@
 # The Windows program: the thin framework, the windows, and tewo.exe.
 add_library(tewo_framework STATIC
+  framework/ansi_name.cpp
   framework/dialog.cpp
   framework/dropped_files.cpp
   framework/edit.cpp
@@ -26,6 +27,7 @@ add_library(tewo_ui STATIC
   app/main_dialog_sources.cpp
   app/my_file_dialog.cpp
   app/script_tool_app.cpp
+  script/destination_name.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

@@ -12,6 +12,7 @@ add_executable(tewo_win_tests
   win/test_main.cpp
   win/fake_system.cpp
   shared/win_files.cpp
+  win/ansi_name_test.cpp
   win/main_dialog_test.cpp
   win/save_script_test.cpp
   win/source_list_test.cpp

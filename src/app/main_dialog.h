@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "app/drop_list_box.h"
+#include "framework/ansi_name.h"
 #include "framework/dialog.h"
 #include "framework/message_map.h"
 #include "script/script_expansion.h"
@@ -60,7 +61,7 @@ class CMainDialog : public CDialog {
 
   void UpdateCountLabel() const;
   // Appends path when it has the mode's extension, else beeps and shows why not.
-  void AddSource(const std::string& path, tewo::ConversionMode mode) const;
+  void AddSource(const AnsiName& path, tewo::ConversionMode mode) const;
   bool AppendKeyHeld() const;
   void SetDestination(const std::string& folder);
 

@@ -9,6 +9,7 @@
 #include "common/path_split.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "script/destination_name.h"
 
 namespace {
 
@@ -18,11 +19,12 @@ int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM, LPARAM data) {
   return 0;
 }
 
-std::string PathOfItemList(PCIDLIST_ABSOLUTE items) {
-  std::string path(MAX_PATH + 1, '\0');
-  if (!::SHGetPathFromIDListA(items, path.data())) return {};
-  path.resize(path.find('\0'));
-  return path;
+// The folder's path, read in its wide form; empty when the item is no folder.
+AnsiName PathOfItemList(PCIDLIST_ABSOLUTE items) {
+  std::wstring path(MAX_PATH + 1, L'\0');
+  if (!::SHGetPathFromIDListW(items, path.data())) return {};
+  path.resize(path.find(L'\0'));
+  return ToAnsiName(path);
 }
 
 }  // namespace
@@ -34,7 +36,9 @@ void CMainDialog::SetDestination(const std::string& folder) {
 }
 
 void CMainDialog::OnBrowseDestination() {
-  const std::string initial = tewo::InitialBrowseFolder(GetDlgItemText(IDC_DESTINATION));
+  // A typed name the code page cannot hold would preselect its look-alike.
+  const AnsiName typed = DestinationFieldName(m_hWnd);
+  const std::string initial = typed.exact ? tewo::InitialBrowseFolder(typed.text) : std::string();
   std::string displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info{};
   info.hwndOwner = m_hWnd;
@@ -45,13 +49,13 @@ void CMainDialog::OnBrowseDestination() {
   info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
 
   PIDLIST_ABSOLUTE chosen = AfxGetApp()->System().BrowseForFolder(info);
-  std::string folder;
+  AnsiName folder;
   if (chosen != nullptr) {
     folder = PathOfItemList(chosen);
     ::CoTaskMemFree(chosen);
   }
-  if (folder.empty()) return;
-  SetDestination(tewo::WithTrailingBackslash(folder));
+  if (RefuseDestinationName(m_hWnd, folder) || folder.text.empty()) return;
+  SetDestination(tewo::WithTrailingBackslash(folder.text));
 }
 
 void CMainDialog::OnDesktop() {
@@ -60,7 +64,8 @@ void CMainDialog::OnDesktop() {
   PIDLIST_ABSOLUTE desktop = nullptr;
   if (SUCCEEDED(::SHGetSpecialFolderLocation(::GetDesktopWindow(), CSIDL_DESKTOP, &desktop))) {
     // The desktop is never a drive's root: the backslash is always appended.
-    SetDestination(PathOfItemList(desktop) + "\\");
+    const AnsiName folder = PathOfItemList(desktop);
+    if (!RefuseDestinationName(m_hWnd, folder)) SetDestination(folder.text + "\\");
     allocator->Free(desktop);
   }
   allocator->Release();

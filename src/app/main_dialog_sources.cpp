@@ -53,13 +53,15 @@ bool CMainDialog::AppendKeyHeld() const {
          (system.GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
-void CMainDialog::AddSource(const std::string& path, tewo::ConversionMode mode) const {
-  if (tewo::IsSourceOfMode(path, mode)) {
-    sourceList_.AddString(path);
+void CMainDialog::AddSource(const AnsiName& path, tewo::ConversionMode mode) const {
+  if (path.exact && tewo::IsSourceOfMode(path.text, mode)) {
+    sourceList_.AddString(path.text);
     return;
   }
   AfxGetApp()->System().MessageBeep(0);
-  SetStatus(tewo::RejectionText(path, mode));
+  // A name the code page cannot hold would name another file or none.
+  SetStatus(path.exact ? tewo::RejectionText(path.text, mode)
+                       : "ﾌｧｲﾙ名に使えない文字があります\n" + tewo::FileNameOf(path.text));
 }
 
 void CMainDialog::UpdateCountLabel() const {
@@ -83,17 +85,22 @@ void CMainDialog::OnChooseSources() {
 
   // The keys count as they are when the dialog has been confirmed.
   if (!AppendKeyHeld()) sourceList_.ResetContent();
-  const std::vector<std::string> paths = dialog.GetPathNames();
+  const std::vector<AnsiName> paths = dialog.GetPathNames();
   {
     RedrawPause pause(sourceList_.m_hWnd);
     // Room for all of them at once, instead of growing entry by entry.
     std::size_t bytes = 0;
-    for (const std::string& path : paths) bytes += path.size() + 1;
+    for (const AnsiName& path : paths) bytes += path.text.size() + 1;
     ::SendMessageA(sourceList_.m_hWnd, LB_INITSTORAGE, paths.size(), static_cast<LPARAM>(bytes));
-    for (const std::string& path : paths) AddSource(path, mode);
+    for (const AnsiName& path : paths) AddSource(path, mode);
   }
-  // Also when the last file was rejected.
-  if (!paths.empty()) sourceFolder = tewo::FolderOf(paths.back());
+  // The files of a selection share one folder; it counts also when the file
+  // was rejected for its type, but a refused name gives no folder to go back to.
+  for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
+    if (!it->exact) continue;
+    sourceFolder = tewo::FolderOf(it->text);
+    break;
+  }
   UpdateCountLabel();
 }
 
@@ -122,14 +129,14 @@ void CMainDialog::OnDeleteSources() {
 void CMainDialog::DropSourceFiles(HDROP drop) {
   SetStatus("");
   const tewo::ConversionMode mode = Mode();
-  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = DroppedItemCount(drop);
   if (!AppendKeyHeld()) sourceList_.ResetContent();
   {
     RedrawPause pause(sourceList_.m_hWnd);
     for (UINT i = 0; i < count; ++i) {
       // Folders, and items whose attributes cannot be read, are passed over silently.
-      const std::string path = DroppedPath(drop, i);
-      if (IsDroppableFile(path)) AddSource(path, mode);
+      const DroppedItem item = DroppedItemAt(drop, i);
+      if (item.isFile) AddSource(item.path, mode);
     }
   }
   UpdateCountLabel();

@@ -19,6 +19,8 @@ const char kSaveAsTitle[] = "名前をつけて保存";
 const char kLoadStopped[] = "ﾌｧｲﾙが大きいため読込を中断しました！";
 const char kCannotShow[] = "ﾌｧｲﾙが大きいため表示できません！";
 const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
+const char kNameCannotOpen[] = "ﾌｧｲﾙ名に使えない文字があるため開けません！";
+const char kNameCannotSave[] = "ﾌｧｲﾙ名に使えない文字があるため保存できません！";
 
 }  // namespace
 
@@ -142,19 +144,27 @@ void CScriptEditorDialog::OnOpen() {
   open.m_ofn.lpstrTitle = kOpenTitle;
   if (!folder.empty()) open.m_ofn.lpstrInitialDir = folder.c_str();
   if (open.DoModal() != IDOK) return;
-  const std::string path = open.GetPathName();
-  SetDlgItemText(IDC_EDITOR_PATH, path);
-  Load(path);
+  const AnsiName path = open.GetPathName();
+  if (!path.exact) {
+    ReportMessage(m_hWnd, kNameCannotOpen);
+    return;
+  }
+  SetDlgItemText(IDC_EDITOR_PATH, path.text);
+  Load(path.text);
 }
 
 INT_PTR CScriptEditorDialog::OnDropFiles(WPARAM wp, LPARAM) {
   HDROP drop = reinterpret_cast<HDROP>(wp);
   // Only the first dropped item counts, whatever its name; a folder changes nothing.
-  const std::string path = DroppedPath(drop, 0);
+  const DroppedItem item = DroppedItemAt(drop, 0);
   ::DragFinish(drop);
-  if (!IsDroppableFile(path)) return 0;
-  SetDlgItemText(IDC_EDITOR_PATH, path);
-  Load(path);
+  if (!item.isFile) return 0;
+  if (!item.path.exact) {
+    ReportMessage(m_hWnd, kNameCannotOpen);
+    return 0;
+  }
+  SetDlgItemText(IDC_EDITOR_PATH, item.path.text);
+  Load(item.path.text);
   return 0;
 }
 
@@ -174,7 +184,12 @@ void CScriptEditorDialog::OnSaveAs() {
                    kFilter, this);
   save.m_ofn.lpstrTitle = kSaveAsTitle;
   if (save.DoModal() != IDOK) return;
-  currentPath_ = save.GetPathName();
+  const AnsiName chosen = save.GetPathName();
+  if (!chosen.exact) {
+    ReportMessage(m_hWnd, kNameCannotSave);
+    return;
+  }
+  currentPath_ = chosen.text;
   SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
   WriteText(currentPath_);
 }

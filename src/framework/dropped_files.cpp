@@ -1,13 +1,17 @@
 #include "framework/dropped_files.h"
 
-std::string DroppedPath(HDROP drop, UINT index) {
-  const UINT length = ::DragQueryFileA(drop, index, nullptr, 0);
-  std::string path(length + 1, '\0');
-  path.resize(::DragQueryFileA(drop, index, path.data(), length + 1));
-  return path;
-}
+#include <string>
 
-bool IsDroppableFile(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+UINT DroppedItemCount(HDROP drop) { return ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0); }
+
+DroppedItem DroppedItemAt(HDROP drop, UINT index) {
+  const UINT length = ::DragQueryFileW(drop, index, nullptr, 0);
+  std::wstring path(length + 1, L'\0');
+  path.resize(::DragQueryFileW(drop, index, path.data(), length + 1));
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  DroppedItem item;
+  item.path = ToAnsiName(path);
+  item.isFile =
+      attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  return item;
 }

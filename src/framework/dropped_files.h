@@ -4,12 +4,17 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <string>
+#include "framework/ansi_name.h"
 
-// The whole path of dropped item index, however long: a cut path would name
-// another file.
-std::string DroppedPath(HDROP drop, UINT index);
+struct DroppedItem {
+  // The whole path, however long: a cut path would name another file.
+  AnsiName path;
+  // Something that is not a folder, judged by the wide name. Items whose
+  // attributes cannot be read count as folders.
+  bool isFile = false;
+};
 
-// True when path names something that is not a folder. Items whose
-// attributes cannot be read count as folders.
-bool IsDroppableFile(const std::string& path);
+UINT DroppedItemCount(HDROP drop);
+
+// Dropped item index, read in its wide form.
+DroppedItem DroppedItemAt(HDROP drop, UINT index);

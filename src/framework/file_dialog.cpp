@@ -1,14 +1,30 @@
 #include "framework/file_dialog.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
-#include "common/path_split.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 
 namespace {
 // Room for a long path typed by the user; a multiple selection brings its own buffer.
 constexpr std::size_t kFileBufferBytes = 32768;
+
+std::wstring WideOf(const char* text) { return text == nullptr ? std::wstring() : ToWide(text); }
+
+// A list of texts, each ended by a null and the list by one more.
+std::wstring WideListOf(const char* list) {
+  if (list == nullptr) return {};
+  const char* end = list;
+  while (*end != '\0') end += std::strlen(end) + 1;
+  return ToWide(std::string_view(list, static_cast<std::size_t>(end - list) + 1));
+}
+
+const wchar_t* PointerOrNull(const std::wstring& text) {
+  return text.empty() ? nullptr : text.c_str();
+}
+
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, const char* fileName,
@@ -43,37 +59,75 @@ INT_PTR CFileDialog::DoModal() {
     CWinApp* app = AfxGetApp();
     if (app->m_pMainWnd != nullptr) m_ofn.hwndOwner = app->m_pMainWnd->m_hWnd;
   }
+  // Wide copies of the settings, alive while the dialog runs.
+  const std::wstring filter = WideListOf(m_ofn.lpstrFilter);
+  const std::wstring title = WideOf(m_ofn.lpstrTitle);
+  const std::wstring initialDir = WideOf(m_ofn.lpstrInitialDir);
+  const std::wstring defaultExtension = WideOf(m_ofn.lpstrDefExt);
+  std::wstring buffer(std::max<DWORD>(m_ofn.nMaxFile, 2), L'\0');
+  const std::wstring initialName = WideOf(m_ofn.lpstrFile);
+  std::copy_n(initialName.begin(), std::min(initialName.size(), buffer.size() - 1), buffer.begin());
+
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = m_ofn.hwndOwner;
+  ofn.hInstance = m_ofn.hInstance;
+  ofn.lpstrFilter = PointerOrNull(filter);
+  ofn.nFilterIndex = m_ofn.nFilterIndex;
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.lpstrInitialDir = PointerOrNull(initialDir);
+  ofn.lpstrTitle = PointerOrNull(title);
+  ofn.Flags = m_ofn.Flags;
+  ofn.lpstrDefExt = PointerOrNull(defaultExtension);
+  ofn.lCustData = reinterpret_cast<LPARAM>(this);
+  ofn.lpfnHook = HookProc;
+
   ISystem& system = AfxGetApp()->System();
-  BOOL ok = open_ ? system.GetOpenFileName(m_ofn) : system.GetSaveFileName(m_ofn);
+  const BOOL ok = open_ ? system.GetOpenFileName(ofn) : system.GetSaveFileName(ofn);
   m_hWnd = nullptr;
+  m_ofn.nFilterIndex = ofn.nFilterIndex;
+  answer_ = ok ? buffer : std::wstring();
   return ok ? IDOK : IDCANCEL;
 }
 
-std::string CFileDialog::GetPathName() const {
-  std::vector<std::string> paths = GetPathNames();
-  return paths.empty() ? std::string() : paths.front();
+AnsiName CFileDialog::GetPathName() const {
+  std::vector<AnsiName> paths = GetPathNames();
+  return paths.empty() ? AnsiName() : paths.front();
 }
 
-std::vector<std::string> CFileDialog::GetPathNames() const {
-  const char* buffer = m_ofn.lpstrFile;
-  if (buffer == nullptr || buffer[0] == '\0') return {};
-  std::string first = buffer;
-  const char* next = buffer + first.size() + 1;
-  if ((m_ofn.Flags & OFN_ALLOWMULTISELECT) == 0 || *next == '\0') return {first};
-  // A multiple selection: the folder, then the names, then an empty string.
-  const std::string folder = tewo::WithTrailingBackslash(first);
-  std::vector<std::string> paths;
-  while (*next != '\0') {
-    std::string name = next;
-    paths.push_back(folder + name);
-    next += name.size() + 1;
+std::vector<AnsiName> CFileDialog::GetPathNames() const {
+  // The buffer's texts, each ended by a null; the list ends with an empty one.
+  std::vector<std::wstring> texts;
+  std::size_t start = 0;
+  while (start < answer_.size() && answer_[start] != L'\0') {
+    const std::size_t end = std::min(answer_.find(L'\0', start), answer_.size());
+    texts.push_back(answer_.substr(start, end - start));
+    start = end + 1;
   }
+  if (texts.empty()) return {};
+  if ((m_ofn.Flags & OFN_ALLOWMULTISELECT) == 0 || texts.size() == 1) {
+    return {ToAnsiName(texts.front())};
+  }
+  // A multiple selection: the folder, then the names.
+  std::wstring folder = texts.front();
+  if (folder.back() != L'\\') folder += L'\\';
+  std::vector<AnsiName> paths;
+  for (std::size_t i = 1; i < texts.size(); ++i) paths.push_back(ToAnsiName(folder + texts[i]));
   return paths;
+}
+
+void CFileDialog::SetControlText(int id, const std::string& text) const {
+  // The hook's dialog is a child of the common dialog, which owns the controls;
+  // a wide dialog takes the text in its wide form.
+  const std::wstring wide = ToWide(text);
+  ::SendMessageW(::GetParent(m_hWnd), CDM_SETCONTROLTEXT, static_cast<WPARAM>(id),
+                 reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 UINT_PTR CALLBACK CFileDialog::HookProc(HWND hwnd, UINT message, WPARAM, LPARAM lp) {
   if (message != WM_INITDIALOG) return 0;
-  auto* ofn = reinterpret_cast<OPENFILENAMEA*>(lp);
+  auto* ofn = reinterpret_cast<OPENFILENAMEW*>(lp);
   auto* self = reinterpret_cast<CFileDialog*>(ofn->lCustData);
   self->m_hWnd = hwnd;
   try {

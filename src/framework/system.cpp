@@ -7,9 +7,9 @@ int CWin32System::MessageBox(HWND owner, const std::string& text, const std::str
   return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
 }
 
-BOOL CWin32System::GetOpenFileName(OPENFILENAMEA& ofn) { return ::GetOpenFileNameA(&ofn); }
+BOOL CWin32System::GetOpenFileName(OPENFILENAMEW& ofn) { return ::GetOpenFileNameW(&ofn); }
 
-BOOL CWin32System::GetSaveFileName(OPENFILENAMEA& ofn) { return ::GetSaveFileNameA(&ofn); }
+BOOL CWin32System::GetSaveFileName(OPENFILENAMEW& ofn) { return ::GetSaveFileNameW(&ofn); }
 
 PIDLIST_ABSOLUTE CWin32System::BrowseForFolder(BROWSEINFOA& info) {
   return ::SHBrowseForFolderA(&info);

@@ -17,8 +17,9 @@ class ISystem {
   virtual void MessageBeep(UINT type) = 0;
   virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                          UINT type) = 0;
-  virtual BOOL GetOpenFileName(OPENFILENAMEA& ofn) = 0;
-  virtual BOOL GetSaveFileName(OPENFILENAMEA& ofn) = 0;
+  // The file dialogs run on the wide API: the chosen names come as they are.
+  virtual BOOL GetOpenFileName(OPENFILENAMEW& ofn) = 0;
+  virtual BOOL GetSaveFileName(OPENFILENAMEW& ofn) = 0;
   virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) = 0;
   virtual SHORT GetKeyState(int virtualKey) = 0;
 
@@ -33,8 +34,8 @@ class CWin32System final : public ISystem {
   void MessageBeep(UINT type) override;
   int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                  UINT type) override;
-  BOOL GetOpenFileName(OPENFILENAMEA& ofn) override;
-  BOOL GetSaveFileName(OPENFILENAMEA& ofn) override;
+  BOOL GetOpenFileName(OPENFILENAMEW& ofn) override;
+  BOOL GetSaveFileName(OPENFILENAMEW& ofn) override;
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   void ExitProcess(UINT exitCode) override;

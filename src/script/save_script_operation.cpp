@@ -13,6 +13,7 @@
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "script/command_template.h"
+#include "script/destination_name.h"
 #include "script/duplicate_names.h"
 #include "script/script_expansion.h"
 #include "script/script_file.h"
@@ -57,6 +58,7 @@ std::string TakeDestination(const CDialog& dialog) {
     dialog.FocusDlgItem(IDC_DESTINATION);
     return {};
   }
+  if (RefuseDestinationName(dialog.m_hWnd, DestinationFieldName(dialog.m_hWnd))) return {};
   field = WithTrailingBackslash(field);
   dialog.SetDlgItemText(IDC_DESTINATION, field);
   return field;
@@ -71,7 +73,10 @@ std::string AskScriptPath(const ScriptSaveWindow& window) {
   save.m_ofn.lpstrTitle = kSaveDialogTitle;
   if (!folder.empty()) save.m_ofn.lpstrInitialDir = folder.c_str();
   if (save.DoModal() != IDOK) return {};
-  return save.GetPathName();
+  const AnsiName path = save.GetPathName();
+  if (path.exact) return path.text;
+  ReportMessage(window.dialog.m_hWnd, "ﾌｧｲﾙ名に使えない文字があるため保存できません！");
+  return {};
 }
 
 // AutoCAD asks before it replaces a drawing, and takes the script's next line

@@ -32,6 +32,7 @@ const char kCannotRead[] = "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実�
 const char kCannotSave[] = "ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。";
 const char kLoadIncomplete[] =
     "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙを読み込めなかったため保存できません。\n画面を閉じて開き直してください。";
+const char kNameCannotOpen[] = "ﾌｧｲﾙ名に使えない文字があるため開けません！";
 
 }  // namespace
 
@@ -98,16 +99,21 @@ void CRegistrationDialog::OnCloseButton() { PostMessage(WM_CLOSE); }
 INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
   HDROP drop = reinterpret_cast<HDROP>(wp);
   // Only the first dropped item counts, whatever its name.
-  const std::string path = DroppedPath(drop, 0);
+  const DroppedItem item = DroppedItemAt(drop, 0);
   ::DragFinish(drop);
+  // A file whose name would reach the file functions as another name changes nothing.
+  if (item.isFile && !item.path.exact) {
+    ReportMessage(m_hWnd, kNameCannotOpen);
+    return 0;
+  }
 
   // The dialog is emptied first; a folder then leaves it empty, which a
   // Save writes as such.
   loadComplete_ = false;
   loaded_ = {};
   ClearEdits();
-  if (IsDroppableFile(path)) {
-    Load(path);
+  if (item.isFile) {
+    Load(item.path.text);
   } else {
     loadComplete_ = true;
   }

@@ -25,7 +25,7 @@ class MainWindowRoad : public ::testing::Test {
   // Confirms the common file dialog titled title with names, after moving it
   // to folder (the system may open it in the folder it visited last).
   void AnswerFileDialog(DWORD pid, const std::string& title, const std::string& folder,
-                        const std::string& names, std::string* okText = nullptr) {
+                        const std::wstring& names, std::string* okText = nullptr) {
     HWND dialog = robot::WaitForWindow(pid, title);
     ASSERT_NE(dialog, nullptr) << title;
     if (okText != nullptr) *okText = robot::Text(::GetDlgItem(dialog, IDOK));
@@ -52,7 +52,9 @@ class MainWindowRoad : public ::testing::Test {
 TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
-  for (const char* name : {"a.dwg", "b.dwg"}) WriteFileBytes(install_ / name, "");
+  for (const char* name : {"a.dwg", "b.dwg", "Strase.dwg"}) WriteFileBytes(install_ / name, "");
+  // "Straße.dwg" would reach the file functions as "Strase.dwg".
+  WriteFileBytes(WidePath(install_.path()) + L"\\Stra\u00DFe.dwg", "");
   const TempFolder scriptFolder("_scripts");
   const std::string scripts = scriptFolder.path();
   {
@@ -92,18 +94,20 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
     EXPECT_EQ(robot::Text(Item(IDC_DESTINATION)), out + "\\");
 
-    // Two drawings through the real file dialog, which starts in the install folder.
+    // Two drawings through the real file dialog, which starts in the install
+    // folder; a name the code page cannot hold between them is rejected.
     robot::PressButton(main_, IDC_CHOOSE_SOURCES);
     std::string okText;
-    AnswerFileDialog(app->pid(), "変換元 DWGﾌｧｲﾙの選択", install_.path(), "\"a.dwg\" \"b.dwg\"",
-                     &okText);
+    AnswerFileDialog(app->pid(), "変換元 DWGﾌｧｲﾙの選択", install_.path(),
+                     L"\"a.dwg\" \"Stra\u00DFe.dwg\" \"b.dwg\"", &okText);
     EXPECT_EQ(okText, "選択");
     ASSERT_TRUE(robot::WaitUntil([&] { return robot::Text(Item(IDC_COUNT_LABEL)) == "FILE=2"; }));
     EXPECT_EQ(Entries(), (std::vector<std::string>{install_ / "a.dwg", install_ / "b.dwg"}));
+    EXPECT_EQ(robot::Text(Item(IDC_STATUS)), "ﾌｧｲﾙ名に使えない文字があります\nStra?e.dwg");
 
     // The script.
     robot::PressButton(main_, IDC_SAVE_SCRIPT);
-    AnswerFileDialog(app->pid(), "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存", scripts, "road.scr");
+    AnswerFileDialog(app->pid(), "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存", scripts, L"road.scr");
     ASSERT_TRUE(robot::WaitUntil(
         [&] { return robot::Text(Item(IDC_STATUS)) == "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！"; }));
     EXPECT_EQ(ReadFileBytes(scripts + "\\road.scr"),

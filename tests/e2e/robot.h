@@ -52,6 +52,7 @@ std::string SelectedTreeText(HWND tree);
 // The entries of a list box of another process.
 std::vector<std::string> ListTexts(HWND listBox);
 void SetText(HWND hwnd, const std::string& text);
+void SetText(HWND hwnd, const std::wstring& text);
 
 // Presses a button of a dialog, or chooses a menu command, without waiting
 // for what it opens.

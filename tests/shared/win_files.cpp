@@ -15,10 +15,10 @@ TempFolder::TempFolder(const std::string& label) {
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
-std::string ReadFileBytes(const std::string& path) {
+namespace {
+
+std::string ReadAll(HANDLE file) {
   std::string bytes;
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[4096];
   DWORD got = 0;
@@ -28,8 +28,7 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+bool WriteAll(HANDLE file, const std::string& bytes) {
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok =
@@ -38,29 +37,67 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   return ok && written == bytes.size();
 }
 
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+  return ReadAll(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  return ReadAll(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  return WriteAll(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr),
+                  bytes);
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  return WriteAll(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr),
+                  bytes);
+}
+
+std::wstring WidePath(const std::string& ansiPath) {
+  const int chars = ::MultiByteToWideChar(CP_ACP, 0, ansiPath.data(),
+                                          static_cast<int>(ansiPath.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansiPath.data(), static_cast<int>(ansiPath.size()), wide.data(),
+                        chars);
+  return wide;
+}
+
 bool FileExists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+namespace {
+
+// Wide, so that names the code page cannot hold go too.
+void RemoveTreeWide(const std::wstring& path) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring child = path + L"\\" + name;
+      ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(child);
+        RemoveTreeWide(child);
       } else {
-        ::DeleteFileA(child.c_str());
+        ::DeleteFileW(child.c_str());
       }
-    } while (::FindNextFileA(find, &data));
+    } while (::FindNextFileW(find, &data));
     ::FindClose(find);
   }
-  ::RemoveDirectoryA(path.c_str());
+  ::RemoveDirectoryW(path.c_str());
 }
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveTreeWide(WidePath(path)); }
 
 bool NewFileLeftIn(const std::string& folder) {
   WIN32_FIND_DATAA data;

@@ -1,6 +1,7 @@
 #pragma once
 // Files and folders for the tests that run under Wine, through the ANSI
-// functions the tool itself uses, so that Shift-JIS names work the same.
+// functions the tool itself uses, so that Shift-JIS names work the same; and
+// through the wide ones for names the code page cannot hold.
 
 #include <string>
 
@@ -25,6 +26,12 @@ std::string ReadFileBytes(const std::string& path);
 // False when the file cannot be written.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+
+// Names the ANSI code page cannot hold ("ß", Korean, emoji) exist only
+// through the wide functions: the ANSI ones would name another file.
+std::wstring WidePath(const std::string& ansiPath);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::string& path);
 
 // True when a writer left a new file ("~" and hex digits) in folder.

@@ -1,5 +1,6 @@
 #include <shlobj.h>
 
+#include "framework/ansi_name.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -71,6 +72,31 @@ TEST_F(DestinationTest, FolderEndingInATrailByte5CGetsItsBackslash) {
   AnswerBrowse(chosen);
   Click(IDC_BROWSE_DESTINATION);
   EXPECT_EQ(Text(IDC_DESTINATION), chosen + "\\");
+}
+
+// "Straße" would reach the file functions as "Strase", another folder.
+TEST_F(DestinationTest, AFolderNameTheCodePageCannotHoldIsRefused) {
+  const std::wstring chosen = WidePath(folder_.path()) + L"\\Stra\u00DFe";
+  ASSERT_TRUE(::CreateDirectoryW(chosen.c_str(), nullptr));
+  ::CreateDirectoryA((folder_ / "Strase").c_str(), nullptr);
+  // A typed one does not preselect its look-alike either.
+  ::SetWindowTextW(Item(IDC_DESTINATION), (chosen + L"\\").c_str());
+  std::string initialFolder = "not asked";
+  fake_->onBrowse = [&](BROWSEINFOA& info) {
+    initialFolder = reinterpret_cast<const char*>(info.lParam);
+    return ::ILCreateFromPathW(chosen.c_str());
+  };
+  ::SetFocus(Item(IDC_SOURCE_LIST));
+  Click(IDC_BROWSE_DESTINATION);
+  EXPECT_EQ(initialFolder, "");
+  EXPECT_EQ(WindowTextWide(Item(IDC_DESTINATION)), chosen + L"\\");
+  EXPECT_TRUE(dialog_->rememberedDestination.empty());
+  ASSERT_EQ(fake_->messages.size(), 1u);
+  EXPECT_EQ(fake_->messages[0].text, "変換先ﾌｫﾙﾀﾞ名に使えない文字があります！");
+  EXPECT_EQ(fake_->messages[0].caption, "TEWO");
+  EXPECT_EQ(fake_->messages[0].type, static_cast<UINT>(MB_OK));
+  EXPECT_EQ(fake_->beeps, std::vector<UINT>{0});
+  EXPECT_EQ(::GetFocus(), Item(IDC_DESTINATION));
 }
 
 TEST_F(DestinationTest, DesktopButtonPutsTheDesktopWithABackslash) {

@@ -1,6 +1,10 @@
 #include "win/fake_system.h"
 
+#include <algorithm>
 #include <cstring>
+#include <cwchar>
+
+#include "framework/ansi_name.h"
 
 int FakeSystem::MessageBox(HWND owner, const std::string& text, const std::string& caption,
                            UINT type) {
@@ -8,13 +12,58 @@ int FakeSystem::MessageBox(HWND owner, const std::string& text, const std::strin
   return onMessage ? onMessage(messages.back()) : IDOK;
 }
 
-BOOL FakeSystem::GetOpenFileName(OPENFILENAMEA& ofn) {
-  return onOpenFile ? onOpenFile(ofn) : FALSE;
+namespace {
+
+std::string Ansi(const wchar_t* text) { return text ? ToAnsiName(text).text : std::string(); }
+
+// A list of texts, each ended by a null, the list by one more; the last null is the string's own.
+std::string AnsiList(const wchar_t* list) {
+  std::string ansi;
+  for (const wchar_t* t = list; t != nullptr && *t != L'\0'; t += std::wcslen(t) + 1)
+    ansi += Ansi(t) + '\0';
+  return ansi;
 }
 
-BOOL FakeSystem::GetSaveFileName(OPENFILENAMEA& ofn) {
+// Shows the wide dialog to an answer that speaks ANSI: the settings in ANSI,
+// a buffer of the same size, and the answer's buffer back in wide form.
+BOOL AnswerInAnsi(OPENFILENAMEW& wide, const std::function<BOOL(OPENFILENAMEA&)>& answer) {
+  const std::string filter = AnsiList(wide.lpstrFilter);
+  const std::string title = Ansi(wide.lpstrTitle);
+  const std::string initialDir = Ansi(wide.lpstrInitialDir);
+  const std::string defaultExtension = Ansi(wide.lpstrDefExt);
+  std::string buffer(wide.nMaxFile, '\0');
+  const std::string initialName = Ansi(wide.lpstrFile);
+  std::memcpy(buffer.data(), initialName.data(), std::min(initialName.size(), buffer.size() - 1));
+
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = wide.hwndOwner;
+  ofn.hInstance = wide.hInstance;
+  ofn.lpstrFilter = wide.lpstrFilter ? filter.c_str() : nullptr;
+  ofn.nFilterIndex = wide.nFilterIndex;
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = wide.nMaxFile;
+  ofn.lpstrInitialDir = wide.lpstrInitialDir ? initialDir.c_str() : nullptr;
+  ofn.lpstrTitle = wide.lpstrTitle ? title.c_str() : nullptr;
+  ofn.Flags = wide.Flags;
+  ofn.lpstrDefExt = wide.lpstrDefExt ? defaultExtension.c_str() : nullptr;
+  if (!answer(ofn)) return FALSE;
+  const std::wstring back = ToWide(buffer);
+  std::wmemcpy(wide.lpstrFile, back.data(), std::min<std::size_t>(back.size(), wide.nMaxFile));
+  return TRUE;
+}
+
+}  // namespace
+
+BOOL FakeSystem::GetOpenFileName(OPENFILENAMEW& ofn) {
+  if (onOpenFileWide) return onOpenFileWide(ofn);
+  return onOpenFile ? AnswerInAnsi(ofn, onOpenFile) : FALSE;
+}
+
+BOOL FakeSystem::GetSaveFileName(OPENFILENAMEW& ofn) {
   ++saveDialogs;
-  return onSaveFile ? onSaveFile(ofn) : FALSE;
+  if (onSaveFileWide) return onSaveFileWide(ofn);
+  return onSaveFile ? AnswerInAnsi(ofn, onSaveFile) : FALSE;
 }
 
 PIDLIST_ABSOLUTE FakeSystem::BrowseForFolder(BROWSEINFOA& info) {
@@ -35,5 +84,18 @@ std::vector<std::string> FakeSystem::MessageTexts() const {
 BOOL AnswerFileDialog(OPENFILENAMEA& ofn, const std::string& answer) {
   if (answer.size() + 1 > ofn.nMaxFile) return FALSE;
   std::memcpy(ofn.lpstrFile, answer.c_str(), answer.size() + 1);
+  return TRUE;
+}
+
+BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
+                      const std::vector<std::wstring>& names) {
+  std::wstring buffer = folder + L'\0';
+  if (names.size() == 1) buffer = folder + L"\\" + names[0] + L'\0';
+  if (names.size() > 1) {
+    for (const std::wstring& name : names) buffer += name + L'\0';
+    buffer += L'\0';
+  }
+  if (buffer.size() > ofn.nMaxFile) return FALSE;
+  std::wmemcpy(ofn.lpstrFile, buffer.data(), buffer.size());
   return TRUE;
 }

@@ -22,15 +22,19 @@ class FakeSystem final : public ISystem {
   void MessageBeep(UINT type) override { beeps.push_back(type); }
   int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                  UINT type) override;
-  BOOL GetOpenFileName(OPENFILENAMEA& ofn) override;
-  BOOL GetSaveFileName(OPENFILENAMEA& ofn) override;
+  BOOL GetOpenFileName(OPENFILENAMEW& ofn) override;
+  BOOL GetSaveFileName(OPENFILENAMEW& ofn) override;
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
 
-  // Answers of the user; a dialog without an answer is cancelled.
+  // Answers of the user; a dialog without an answer is cancelled. The file
+  // dialogs are shown to an answer in ANSI form (the answer's names are
+  // converted back); a wide answer sees the dialog as it is and takes precedence.
   std::function<BOOL(OPENFILENAMEA&)> onOpenFile;
   std::function<BOOL(OPENFILENAMEA&)> onSaveFile;
+  std::function<BOOL(OPENFILENAMEW&)> onOpenFileWide;
+  std::function<BOOL(OPENFILENAMEW&)> onSaveFileWide;
   std::function<PIDLIST_ABSOLUTE(BROWSEINFOA&)> onBrowse;
   std::function<int(const ShownMessage&)> onMessage;
   std::map<int, SHORT> keyStates;
@@ -45,3 +49,6 @@ class FakeSystem final : public ISystem {
 
 // Puts answer as the chosen path into the dialog's buffer, as the dialog does.
 BOOL AnswerFileDialog(OPENFILENAMEA& ofn, const std::string& answer);
+// The same for a wide answer; a list of names is the folder, then each name.
+BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
+                      const std::vector<std::wstring>& names);

@@ -282,6 +282,17 @@ TEST_F(RegistrationDialogTest, DropLoadsOnlyTheFirstFile) {
   const std::string second = folder_ / "second.ini";
   WriteFileBytes(first, "01FIRST\r\n05OTHER\r\n");
   WriteFileBytes(second, "01SECOND\r\n");
+  // A first file whose name would reach the file functions as "Strase.txt",
+  // the file beside it, changes nothing.
+  WriteFileBytes(folder_ / "Strase.txt", "01LOOKALIKE\r\n");
+  const std::wstring refused = WidePath(folder_.path()) + L"\\Stra\u00DFe.txt";
+  ASSERT_TRUE(WriteFileBytes(refused, "01REFUSED\r\n"));
+  SimulateDrop(Dialog(), std::vector<std::wstring>{refused, WidePath(first)});
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"ﾌｧｲﾙ名に使えない文字があるため開けません！"});
+  EXPECT_EQ(fake_->beeps.size(), 1u);
+  EXPECT_EQ(Text(IDC_FIRST_INPUT), kFactoryEdit1);
+
   Drop({first, second, folder_ / "third"});
   EXPECT_EQ(Text(IDC_FIRST_INPUT), "FIRST\r\n");
   EXPECT_EQ(Text(IDC_FIRST_OUTPUT), "");

@@ -1,6 +1,7 @@
 #include <cstring>
 #include <new>
 
+#include "framework/ansi_name.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -102,6 +103,23 @@ TEST_F(SaveScriptTest, DwgToDxfQuotesPathsWithBlanksAndWritesThePrecision) {
   EXPECT_EQ(calls_[0].proposedName, "dwgtodxf.scr");
 }
 
+TEST_F(SaveScriptTest, AScriptNameTheCodePageCannotHoldWritesNothing) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\d\\a.dxf"});
+  const std::string lookAlike = ScriptFolder() + "\\Strase.scr";
+  WriteFileBytes(lookAlike, "old");
+  fake_->onSaveFileWide = [&](OPENFILENAMEW& ofn) {
+    return AnswerFileDialog(ofn, WidePath(ScriptFolder()), {L"Stra\u00DFe.scr"});
+  };
+  Save();
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"ﾌｧｲﾙ名に使えない文字があるため保存できません！"});
+  EXPECT_EQ(ReadFileBytes(lookAlike), "old");
+  EXPECT_FALSE(FileExists(ScriptFolder() + "\\Stra?e.scr"));
+  EXPECT_EQ(Text(IDC_STATUS), "");
+  EXPECT_TRUE(dialog_->lastScriptPath.empty());
+}
+
 TEST_F(SaveScriptTest, AFailureInsideTheOperationIsReportedAsAFailedSave) {
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\d\\a.dxf"});
@@ -170,13 +188,20 @@ class SaveScriptRefusalTest : public SaveScriptTest,
 
 TEST_P(SaveScriptRefusalTest, ReportsAndStopsBeforeTheSaveDialog) {
   const RefusedInput& input = GetParam();
+  // "<ss>" stands for "ß", which code page 932 cannot hold: the field is
+  // written and read in wide form.
   auto expand = [&](std::string text) {
     auto at = text.find("<out>");
     if (at != std::string::npos) text.replace(at, 5, Destination());
-    return text;
+    std::wstring wide = WidePath(text);
+    for (at = wide.find(L"<ss>"); at != std::wstring::npos; at = wide.find(L"<ss>"))
+      wide.replace(at, 4, L"\u00DF");
+    return wide;
   };
+  // The look-alike of "Stra<ss>e", which must not stand in for it.
+  ::CreateDirectoryA((Destination() + "\\Strase").c_str(), nullptr);
   ::SetFocus(Item(IDC_SAVE_SCRIPT));
-  SetText(IDC_DESTINATION, expand(input.destination));
+  ::SetWindowTextW(Item(IDC_DESTINATION), expand(input.destination).c_str());
   AddEntries(input.entries);
   AnswerSave(ScriptFolder() + "\\never.scr");
   Save();
@@ -188,7 +213,7 @@ TEST_P(SaveScriptRefusalTest, ReportsAndStopsBeforeTheSaveDialog) {
   EXPECT_EQ(fake_->beeps, std::vector<UINT>{0});
   EXPECT_EQ(fake_->saveDialogs, 0);
   EXPECT_EQ(::GetFocus(), Item(input.focus));
-  EXPECT_EQ(Text(IDC_DESTINATION), expand(input.fieldAfter));
+  EXPECT_EQ(WindowTextWide(Item(IDC_DESTINATION)), expand(input.fieldAfter));
   EXPECT_FALSE(FileExists(ScriptFolder() + "\\never.scr"));
 }
 
@@ -215,6 +240,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！",
                      IDC_DESTINATION,
                      "<out> x\\"},
+        RefusedInput{"name the code page cannot hold",
+                     "<out>\\Stra<ss>e",
+                     {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞ名に使えない文字があります！",
+                     IDC_DESTINATION,
+                     "<out>\\Stra<ss>e"},
         RefusedInput{"no entries",
                      "<out>",
                      {},

@@ -147,6 +147,41 @@ TEST_F(EditorTest, DropsLoadTheFirstFileAndIgnoreFolders) {
   EXPECT_EQ(Text(), "first");
 }
 
+// "Straße.scr" would reach the file functions as "Strase.scr", the file beside it.
+TEST_F(EditorTest, NamesTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
+  const std::string current = Write("a.scr", "current");
+  const std::string lookAlike = Write("Strase.scr", "other file");
+  const std::wstring refused = WidePath(folder_.path()) + L"\\Stra\u00DFe.scr";
+  ASSERT_TRUE(WriteFileBytes(refused, "its own text"));
+  OpenEditor(current);
+  auto answer = [&](OPENFILENAMEW& ofn) { return AnswerFileDialog(ofn, refused, {}); };
+  fake_->onOpenFileWide = answer;
+  EditorCommand(ID_EDITOR_OPEN);
+  SimulateDrop(editor_, std::vector<std::wstring>{refused, WidePath(lookAlike)});
+  EXPECT_EQ(Text(), "current");
+  ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "edited");
+  fake_->onSaveFileWide = answer;
+  EditorCommand(ID_EDITOR_SAVE_AS);
+  EXPECT_EQ(fake_->MessageTexts(),
+            (std::vector<std::string>{"ﾌｧｲﾙ名に使えない文字があるため開けません！",
+                                      "ﾌｧｲﾙ名に使えない文字があるため開けません！",
+                                      "ﾌｧｲﾙ名に使えない文字があるため保存できません！"}));
+  EXPECT_EQ(fake_->beeps.size(), 3u);
+  EXPECT_EQ(PathLine(), current);
+  EXPECT_EQ(Text(), "edited");
+  EXPECT_EQ(ReadFileBytes(lookAlike), "other file");
+  EXPECT_EQ(ReadFileBytes(refused), "its own text");
+  EXPECT_EQ(ReadFileBytes(current), "current");
+
+  // The user may choose again.
+  fake_->onSaveFileWide = nullptr;
+  const std::string chosen = folder_ / "chosen.scr";
+  fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, chosen); };
+  EditorCommand(ID_EDITOR_SAVE_AS);
+  EXPECT_EQ(PathLine(), chosen);
+  EXPECT_EQ(ReadFileBytes(chosen), "edited");
+}
+
 TEST_F(EditorTest, SaveWithoutAPathAsksForOneAndCancelWritesNothing) {
   OpenEditor();
   ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new\r\ntext");

@@ -219,6 +219,45 @@ TEST_F(SourceListTest, ADroppedPathLongerThan254BytesIsTakenWhole) {
   EXPECT_EQ(Entries(), std::vector<std::string>{path});
 }
 
+// "Straße" would reach the file functions as "Strase", another file.
+TEST_F(SourceListTest, NamesTheCodePageCannotHoldAreRejectedAndTheRestComeIn) {
+  const std::wstring folder = WidePath(folder_.path());
+  fake_->onOpenFileWide = [&](OPENFILENAMEW& ofn) {
+    return AnswerFileDialog(ofn, folder, {L"a.dxf", L"Stra\u00DFe.dxf", L"\u56F3.dxf"});
+  };
+  Click(IDC_CHOOSE_SOURCES);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{folder_ / "a.dxf", folder_ / "図.dxf"}));
+  EXPECT_EQ(Text(IDC_STATUS), "ﾌｧｲﾙ名に使えない文字があります\nStra?e.dxf");
+  EXPECT_EQ(fake_->beeps, std::vector<UINT>{0});
+  EXPECT_EQ(Text(IDC_COUNT_LABEL), "FILE=2");
+  EXPECT_EQ(dialog_->sourceFolder, folder_.path() + "\\");
+
+  // Real files dropped: the look-alike's own file is no stand-in, a refused
+  // folder is passed over silently, and the wrong type is still reported.
+  const std::string a = Touch("a.dxf");
+  const std::string b = Touch("Strase.dxf");
+  ASSERT_TRUE(WriteFileBytes(folder + L"\\Stra\u00DFe.dxf", ""));
+  ASSERT_TRUE(WriteFileBytes(folder + L"\\\uD55C.dwg", ""));
+  ASSERT_TRUE(::CreateDirectoryW((folder + L"\\caf\u00E9.dxf").c_str(), nullptr));
+  fake_->beeps.clear();
+  SimulateDrop(Item(IDC_SOURCE_LIST),
+               std::vector<std::wstring>{WidePath(a), folder + L"\\Stra\u00DFe.dxf",
+                                         folder + L"\\caf\u00E9.dxf", WidePath(b),
+                                         folder + L"\\\uD55C.dwg"});
+  EXPECT_EQ(Entries(), (std::vector<std::string>{a, b}));
+  EXPECT_EQ(Text(IDC_STATUS), "ﾌｧｲﾙ名に使えない文字があります\n?.dwg");
+  EXPECT_EQ(fake_->beeps, (std::vector<UINT>{0, 0}));
+
+  // A selection in a folder of such a name brings nothing and keeps the source folder.
+  fake_->onOpenFileWide = [](OPENFILENAMEW& ofn) {
+    return AnswerFileDialog(ofn, L"C:\\caf\u00E9", {L"x.dxf", L"y.dxf"});
+  };
+  Click(IDC_CHOOSE_SOURCES);
+  EXPECT_TRUE(Entries().empty());
+  EXPECT_EQ(Text(IDC_STATUS), "ﾌｧｲﾙ名に使えない文字があります\ny.dxf");
+  EXPECT_EQ(dialog_->sourceFolder, folder_.path() + "\\");
+}
+
 TEST_F(SourceListTest, ModeSwitchKeepsTheEntries) {
   AnswerOpen("C:\\data", {"a.dxf", "b.dxf"});
   Click(IDC_CHOOSE_SOURCES);

@@ -30,5 +30,6 @@ CTestApp& TestApp();
 std::string FactoryTemplateFile();
 
 // Drops paths on target as the shell does (in this process: the system
-// does not carry a drop across processes).
+// does not carry a drop across processes). The names go in wide form.
+void SimulateDrop(HWND target, const std::vector<std::wstring>& paths);
 void SimulateDrop(HWND target, const std::vector<std::string>& paths);

@@ -20,18 +20,25 @@ FakeSystem& CTestApp::ResetSystem() {
   return ref;
 }
 
-void SimulateDrop(HWND target, const std::vector<std::string>& paths) {
-  std::string names;
-  for (const std::string& p : paths) names += p + '\0';
-  names += '\0';
-  HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+void SimulateDrop(HWND target, const std::vector<std::wstring>& paths) {
+  std::wstring names;
+  for (const std::wstring& p : paths) names += p + L'\0';
+  names += L'\0';
+  const std::size_t bytes = names.size() * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
   auto* files = static_cast<DROPFILES*>(::GlobalLock(memory));
   files->pFiles = sizeof(DROPFILES);
-  files->fWide = FALSE;
-  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
+  files->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), bytes);
   ::GlobalUnlock(memory);
   // The receiver releases the memory (DragFinish).
   ::SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+void SimulateDrop(HWND target, const std::vector<std::string>& paths) {
+  std::vector<std::wstring> wide;
+  for (const std::string& p : paths) wide.push_back(WidePath(p));
+  SimulateDrop(target, wide);
 }
 
 std::string FactoryTemplateFile() {

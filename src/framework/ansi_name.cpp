@@ -1,0 +1,43 @@
+#include "framework/ansi_name.h"
+
+namespace {
+
+int Length(std::size_t size) { return static_cast<int>(size); }
+
+}  // namespace
+
+AnsiName ToAnsiName(std::wstring_view wide) {
+  AnsiName name;
+  if (wide.empty()) return name;
+  const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                          Length(wide.size()), nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) {
+    name.exact = false;
+    return name;
+  }
+  name.text.resize(static_cast<std::size_t>(bytes));
+  BOOL usedDefault = FALSE;
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), Length(wide.size()),
+                        name.text.data(), bytes, "?", &usedDefault);
+  // The way back catches a code shared by two characters, where the ANSI API
+  // would name the other one.
+  name.exact = !usedDefault && ToWide(name.text) == wide;
+  return name;
+}
+
+std::wstring ToWide(std::string_view ansi) {
+  if (ansi.empty()) return {};
+  const int chars = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), Length(ansi.size()), nullptr, 0);
+  if (chars <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), Length(ansi.size()), wide.data(), chars);
+  return wide;
+}
+
+std::wstring WindowTextWide(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Names that come from the wide API (file dialogs, drops, the folder browser,
+// an edit's wide text) and their form in the ANSI code page (932), which the
+// rest of the program speaks. A character the code page has no code for would
+// reach the ANSI API as "?" or as a look-alike ("ß" as "s") and so name no
+// file, or another one: such a name is refused, never passed on.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+struct AnsiName {
+  // The exact ANSI form when exact; else a form for showing the name to the
+  // user, with "?" for what cannot be shown (an emoji, a surrogate pair, as "??").
+  std::string text;
+  bool exact = true;
+};
+
+// The ANSI form of wide, and whether it converts exactly: every character
+// has its own code, without best-fit look-alikes, and converts back to itself.
+AnsiName ToAnsiName(std::wstring_view wide);
+
+// The wide form of an ANSI text.
+std::wstring ToWide(std::string_view ansi);
+
+// The wide text of a window (an edit's own text, before any ANSI conversion).
+std::wstring WindowTextWide(HWND window);
