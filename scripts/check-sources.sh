@@ -27,5 +27,8 @@ for f in $core_files; do
     status=1
   fi
 done
+# The texts that ship beside tewo.exe.
+scripts/check-text-files.sh || status=1
+
 [ "$status" -eq 0 ] && echo "sources: no builtins, core literals are plain ASCII"
 exit "$status"
