@@ -7,7 +7,6 @@ namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr std::size_t kWriteChunk = 256 * 1024;
 constexpr int kReadError = -2;
-constexpr int kEndOfFileMark = 0x1A;
 
 }  // namespace
 
@@ -59,7 +58,7 @@ int TextFileReader::RawByte() {
 int TextFileReader::NextByte() {
   if (ended_) return EOF;  // nothing after a 0x1A counts
   int c = RawByte();
-  if (c == kEndOfFileMark) {
+  if (c == static_cast<unsigned char>(kEndOfFileMark)) {
     ended_ = true;
     return EOF;
   }

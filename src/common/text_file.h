@@ -14,6 +14,9 @@
 
 namespace tewo {
 
+// The byte at which text mode ends a file: nothing after it is read.
+inline constexpr char kEndOfFileMark = 0x1A;
+
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };

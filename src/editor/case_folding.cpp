@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/byte_scan.h"
 #include "common/mbcs.h"
 
 namespace tewo {
@@ -54,8 +55,8 @@ constexpr FoldRun kFoldRuns[] = {
     {0xFA5B, 0xFA5B, -0x7875},
 };
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+using byte_scan_detail::kHighs;
+using byte_scan_detail::kOnes;
 
 // Folds eight bytes below 0x80 at once: each byte from 'a' to 'z' loses its
 // 0x20 bit. No sum carries into the next byte, since every byte is below 0x80.

@@ -3,8 +3,10 @@
 // letters a-z become A-Z, and a double-byte character is folded as a whole
 // by the system's upper-case mapping for the code page (full-width ａ-ｚ
 // become Ａ-Ｚ, Greek and Cyrillic small letters become capitals, and a
-// character that the code page holds twice takes its first code). The byte after a lead byte is
-// never folded on its own, and the result always has the length of the input.
+// character that the code page holds twice takes the code the system prefers:
+// NEC-selected IBM extensions their IBM codes, NEC row 13 signs their row 2
+// codes). The byte after a lead byte is never folded on its own, and the
+// result always has the length of the input.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,8 @@
 #include "editor/find_replace.h"
 
+#include <algorithm>
+
+#include "common/mbcs.h"
 #include "editor/case_folding.h"
 #include "editor/text_search.h"
 
@@ -33,6 +36,24 @@ class Comparison {
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
+// Whether the n bytes of text at start (fewer where the text ends) are find,
+// both folded as whole-text folding folds them. Only the characters that
+// hold those bytes are folded, not the whole text: the walk from the text's
+// first byte finds where they start.
+bool FoldedEqualAt(std::string_view text, std::size_t start, std::string_view find) {
+  std::size_t from = 0;
+  while (from < start) {
+    const std::size_t next = from + CharLength(text, from);
+    if (next > start) break;
+    from = next;
+  }
+  std::size_t to = from;
+  const std::size_t end = std::min(start + find.size(), text.size());
+  while (to < end) to += CharLength(text, to);
+  const std::string folded = FoldCase(text.substr(from, to - from));
+  return std::string_view(folded).substr(start - from, find.size()) == FoldCase(find);
+}
+
 }  // namespace
 
 std::optional<Selection> FindNext(std::string_view text, Selection selection,
@@ -49,10 +70,9 @@ std::optional<std::string> ReplaceAtSelection(std::string_view text, int selecti
                                               const FindRequest& request) {
   if (request.find.empty() || selectionStart < 0 || selectionStart > Length(text)) return {};
   const auto start = static_cast<std::size_t>(selectionStart);
-  // Folding keeps lengths, so the folded bytes at the selection stand for
-  // the text's bytes there.
-  const Comparison comparison(text, request);
-  if (comparison.Text().substr(start, request.find.size()) != comparison.Find()) return {};
+  const bool equal = request.matchCase ? text.substr(start, request.find.size()) == request.find
+                                       : FoldedEqualAt(text, start, request.find);
+  if (!equal) return {};
   std::string replaced;
   replaced.reserve(text.size() - request.find.size() + request.replace.size());
   replaced.append(text.substr(0, start));

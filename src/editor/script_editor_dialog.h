@@ -73,7 +73,12 @@ class CScriptEditorDialog : public CDialog {
   void DoReplace(const tewo::FindRequest& request);
   void DoReplaceAll(const tewo::FindRequest& request);
   void ShowNotFound() const;
-  void RefuseReplacement() const;
+  // A replacement over the editor's size is refused before anything changes.
+  bool FitsOrRefused(std::size_t length) const;
+  // Puts a replacement's text into the text area; one that the text area did
+  // not take whole greys saving. False then.
+  bool PutReplacedText(const std::string& text);
+  void ShowCannotReplace() const;
 
   static const MessageMapEntry<CScriptEditorDialog> kMessageMap[];
 

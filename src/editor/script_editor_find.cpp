@@ -85,9 +85,22 @@ INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
 
 void CScriptEditorDialog::ShowNotFound() const { SetStatus(kNotFound); }
 
-void CScriptEditorDialog::RefuseReplacement() const {
+void CScriptEditorDialog::ShowCannotReplace() const {
   // This message comes without a beep.
   AfxGetApp()->System().MessageBox(m_hWnd, kCannotReplace, "TEWO", MB_OK);
+}
+
+bool CScriptEditorDialog::FitsOrRefused(std::size_t length) const {
+  if (length <= tewo::kEditorTextBound) return true;
+  ShowCannotReplace();
+  return false;
+}
+
+bool CScriptEditorDialog::PutReplacedText(const std::string& text) {
+  if (PutText(text)) return true;
+  refused_ = true;
+  ShowCannotReplace();
+  return false;
 }
 
 void CScriptEditorDialog::DoFindNext(const tewo::FindRequest& request) {
@@ -107,15 +120,8 @@ void CScriptEditorDialog::DoReplace(const tewo::FindRequest& request) {
   text_.GetSel(store_, selection.start, selection.end);
   const auto replaced = tewo::ReplaceAtSelection(store_, selection.start, request);
   if (replaced) {
-    // A text over the editor's size is refused before anything changes.
-    if (replaced->size() > tewo::kEditorTextBound) {
-      RefuseReplacement();
-      return;
-    }
-    if (!PutText(*replaced)) {
-      RefuseReplacement();
-      refused_ = true;
-    }
+    if (!FitsOrRefused(replaced->size())) return;
+    PutReplacedText(*replaced);
   }
   const tewo::ReplaceFollowUp next =
       tewo::FollowUpReplace(store_, selection.start, replaced.has_value(), request);
@@ -128,14 +134,8 @@ void CScriptEditorDialog::DoReplace(const tewo::FindRequest& request) {
 
 void CScriptEditorDialog::DoReplaceAll(const tewo::FindRequest& request) {
   const tewo::ReplaceAllPlan plan = tewo::PlanReplaceAll(store_, request);
-  if (plan.newLength > tewo::kEditorTextBound) {
-    RefuseReplacement();
-    return;
-  }
-  if (!PutText(tewo::ApplyReplaceAll(store_, plan, request))) {
-    RefuseReplacement();
-    refused_ = true;
-    return;
-  }
+  // The new text is not even built when it would be refused as too big.
+  if (!FitsOrRefused(plan.newLength)) return;
+  if (!PutReplacedText(tewo::ApplyReplaceAll(store_, plan, request))) return;
   SetStatus(std::to_string(plan.matches.size()) + "個の文字列を置換しました");
 }
