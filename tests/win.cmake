@@ -27,6 +27,7 @@ add_executable(tewo_win_tests
   win/disk_full_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
+set_source_files_properties(${TEWO_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${TEWO_RESOURCE_DEPENDS}")
 target_include_directories(tewo_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/resources)
 target_link_libraries(tewo_win_tests PRIVATE tewo_ui gtest shell32 ole32)
 target_link_options(tewo_win_tests PRIVATE -static)

@@ -1,0 +1,17 @@
+#pragma once
+// The DPI a window is shown at. The program gives the sizes of what it draws
+// or creates in pixels for 96 DPI (100 %) and scales them to the window's DPI.
+
+#include <windows.h>
+
+inline constexpr UINT kDefaultDpi = 96;
+
+// The window's DPI: GetDpiForWindow where the system has it (Windows 10 1607
+// and later), else the screen's DPI; 96 when neither answers.
+UINT WindowDpi(HWND hwnd);
+
+// A size given for 96 DPI, at dpi, rounded to the nearest pixel.
+int ScaleToDpi(int pixels, UINT dpi);
+
+// The new DPI that WM_DPICHANGED carries (the vertical one: the two are equal).
+inline UINT DpiOfDpiChanged(WPARAM wp) { return HIWORD(wp); }
