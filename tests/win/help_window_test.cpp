@@ -49,6 +49,12 @@ TEST_F(HelpWindowTest, OpensBesideTheMainDialogWithTheHelpText) {
   EXPECT_STREQ(font.lfFaceName, "ＭＳ ゴシック");
   EXPECT_EQ(font.lfHeight, 12);
   EXPECT_TRUE(::GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
+  // Moved to a screen of 150 %, it takes the font at 18 pixels.
+  RECT suggested = help;
+  ::SendMessageA(help_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, 18);
+  EXPECT_STREQ(font.lfFaceName, "ＭＳ ゴシック");
 
   // A second choice only focuses it where it stands, with the text it has.
   ::SetWindowPos(Dialog(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

@@ -1,6 +1,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/about_dialog.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -186,6 +190,58 @@ TEST_F(MainDialogTest, ControlStylesMatchTheirRoles) {
   EXPECT_FALSE(dialogStyle & WS_MAXIMIZEBOX);
   EXPECT_TRUE(::GetWindowLongA(Dialog(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_NE(::GetMenu(Dialog()), nullptr);
+}
+
+// The width in pixels of the icon a button shows.
+int IconWidth(HWND button) {
+  ICONINFO info{};
+  auto icon = reinterpret_cast<HICON>(::SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0));
+  if (icon == nullptr || !::GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  if (info.hbmMask) ::DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+int FontHeight(HWND control) {
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  return font.lfHeight;
+}
+
+// The window moves to a screen of 150 %.
+void AnnounceDpi144(HWND window) {
+  RECT suggested{};
+  ::GetWindowRect(window, &suggested);
+  ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(MainDialogTest, TheManifestBringsVisualStylesAndPerMonitorDpi) {
+  // The buttons are those of the common controls of version 6: they tell their ideal size.
+  SIZE ideal{};
+  EXPECT_TRUE(
+      ::SendMessageA(Item(IDC_SAVE_SCRIPT), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+  EXPECT_GT(ideal.cx, 0);
+  EXPECT_EQ(::GetAwarenessFromDpiAwarenessContext(::GetThreadDpiAwarenessContext()),
+            DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
+TEST_F(MainDialogTest, WhatTheWindowsMakeInPixelsFollowsTheirDpi) {
+  const int kIconButtons[] = {IDC_BROWSE_DESTINATION, IDC_DESKTOP, IDC_CHOOSE_SOURCES,
+                              IDC_DELETE_SOURCES};
+  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), 16) << id;
+  AnnounceDpi144(Dialog());
+  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), 24) << id;
+
+  CAboutDialog about;
+  ASSERT_TRUE(about.Create(IDD_ABOUTBOX, dialog_.get()));
+  HWND version = ::GetDlgItem(about.m_hWnd, IDC_ABOUT_VERSION);
+  EXPECT_EQ(FontHeight(version), 16);
+  AnnounceDpi144(about.m_hWnd);
+  EXPECT_EQ(FontHeight(version), 24);
+  about.DestroyWindow();
 }
 
 TEST_F(MainDialogTest, DragIconIsTheApplicationIcon) {
