@@ -18,6 +18,7 @@ bool CAboutDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result
 BOOL CAboutDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SetVersionFont(WindowDpi(m_hWnd));
+  KeepOwnFontOnDpiChange(GetDlgItem(IDC_ABOUT_VERSION));
   return TRUE;
 }
 

@@ -15,3 +15,9 @@ int ScaleToDpi(int pixels, UINT dpi);
 
 // The new DPI that WM_DPICHANGED carries (the vertical one: the two are equal).
 inline UINT DpiOfDpiChanged(WPARAM wp) { return HIWORD(wp); }
+
+// When the DPI changes, the dialogs of per-monitor v2 (Windows 10 1703 and
+// later) give every control the dialog's font at the new DPI. A control that
+// shows a font of the program's own keeps it instead: the window scales that
+// font itself on WM_DPICHANGED. Does nothing where the system has no such scaling.
+void KeepOwnFontOnDpiChange(HWND control);

@@ -63,6 +63,7 @@ bool CHelpDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result)
 BOOL CHelpDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SetTextFont(WindowDpi(m_hWnd));
+  KeepOwnFontOnDpiChange(GetDlgItem(IDC_HELP_TEXT));
   // A help text of any length is shown whole.
   SendDlgItemMessage(IDC_HELP_TEXT, EM_SETLIMITTEXT, 0, 0);
   SetDlgItemText(IDC_HELP_TEXT, "");
