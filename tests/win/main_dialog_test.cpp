@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/about_dialog.h"
+#include "framework/dpi.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -231,14 +232,15 @@ TEST_F(MainDialogTest, TheManifestBringsVisualStylesAndPerMonitorDpi) {
 TEST_F(MainDialogTest, WhatTheWindowsMakeInPixelsFollowsTheirDpi) {
   const int kIconButtons[] = {IDC_BROWSE_DESTINATION, IDC_DESKTOP, IDC_CHOOSE_SOURCES,
                               IDC_DELETE_SOURCES};
-  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), 16) << id;
+  const UINT dpi = WindowDpi(Dialog());
+  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), ScaleToDpi(16, dpi)) << id;
   AnnounceDpi144(Dialog());
   for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), 24) << id;
 
   CAboutDialog about;
   ASSERT_TRUE(about.Create(IDD_ABOUTBOX, dialog_.get()));
   HWND version = ::GetDlgItem(about.m_hWnd, IDC_ABOUT_VERSION);
-  EXPECT_EQ(FontHeight(version), 16);
+  EXPECT_EQ(FontHeight(version), ScaleToDpi(16, dpi));
   AnnounceDpi144(about.m_hWnd);
   EXPECT_EQ(FontHeight(version), 24);
   about.DestroyWindow();
@@ -259,9 +261,13 @@ TEST_F(MainDialogTest, PaintsAnEtchedEdgeUnderTheMenu) {
   HDC dc = ::GetDC(Dialog());
   RECT client{};
   ::GetClientRect(Dialog(), &client);
+  // Each line is one pixel thick at 96 DPI, two at 144.
+  const int thickness = std::max(1, ScaleToDpi(1, WindowDpi(Dialog())));
   for (int x : {0, static_cast<int>(client.right / 2), static_cast<int>(client.right - 1)}) {
-    EXPECT_EQ(::GetPixel(dc, x, 0), RGB(128, 128, 128)) << x;
-    EXPECT_EQ(::GetPixel(dc, x, 1), RGB(255, 255, 255)) << x;
+    for (int y = 0; y < thickness; ++y) {
+      EXPECT_EQ(::GetPixel(dc, x, y), RGB(128, 128, 128)) << x << "," << y;
+      EXPECT_EQ(::GetPixel(dc, x, thickness + y), RGB(255, 255, 255)) << x << "," << y;
+    }
   }
   ::ReleaseDC(Dialog(), dc);
 }
