@@ -4,6 +4,7 @@ add_library(tewo_framework STATIC
   framework/dpi.cpp
   framework/dropped_files.cpp
   framework/edit.cpp
+  framework/escape_proof_edit.cpp
   framework/find_replace_dialog.cpp
   framework/file_dialog.cpp
   framework/gdi.cpp

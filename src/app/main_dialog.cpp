@@ -242,4 +242,6 @@ void CMainDialog::OnHelpContents() { CHelpDialog::OpenOrFocus(*this); }
 
 void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 
-void CMainDialog::OnSaveScript() { tewo::SaveScript(*this); }
+void CMainDialog::OnSaveScript() {
+  tewo::SaveScript({*this, sourceList_, Mode(), lastScriptPath, scriptFolder});
+}

@@ -69,7 +69,7 @@ class CMainDialog : public CDialog {
 
   std::string SettingsPath() const;
   void ReadSettings();
-  void WriteSettings() const;
+  void WriteSettings() const noexcept;
 
   void TrimSystemMenu();
   // Shows the glyphs on the four small buttons at the size for dpi.

@@ -27,8 +27,12 @@ void CMainDialog::ReadSettings() {
   if (stored.scriptFolder) scriptFolder = *stored.scriptFolder;
 }
 
-void CMainDialog::WriteSettings() const {
-  // Nothing that happens here stops the closing, and nothing is reported.
-  tewo::WriteSettingsFile(
-      SettingsPath(), {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder});
+void CMainDialog::WriteSettings() const noexcept {
+  // Nothing that happens here stops the closing, and nothing is reported:
+  // a failure of any kind only leaves the old file.
+  try {
+    tewo::WriteSettingsFile(
+        SettingsPath(), {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder});
+  } catch (...) {
+  }
 }

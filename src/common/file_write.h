@@ -9,15 +9,20 @@
 
 namespace tewo {
 
-// The file that new content is written to before it replaces path: in the
-// same folder, so that the replacement is one rename.
-std::string ReplacementPath(const std::string& path);
+// The longest path, in bytes, that the system's narrow file functions take.
+inline constexpr std::size_t kMaxPathBytes = 259;
 
-// Writes bytes as they are to ReplacementPath(path) and then puts that file in
-// path's place. False when the new file cannot be created, a write or the
+// Creates an empty file beside path, under a name that no file or folder
+// holds ("~" and hex digits), for content that is to replace path. Its path
+// is no longer than path itself or kMaxPathBytes, whichever is longer, so a
+// path that the system takes gives a new file that it takes too. Empty when
+// no such file can be created.
+std::string CreateReplacementFile(const std::string& path);
+
+// Writes bytes as they are to a new file beside path and then puts that file
+// in path's place. False when the new file cannot be created, a write or the
 // close fails, or the replacement fails; path then keeps its old content and
-// the new file is removed. A new file left by an interrupted run is
-// overwritten.
+// the new file is removed.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // A text file written line by line beside its target, which it replaces only

@@ -39,6 +39,7 @@ const MessageMapEntry<CScriptEditorDialog> CScriptEditorDialog::kMessageMap[] = 
     MapCommand(ID_EDITOR_REPLACE, &CScriptEditorDialog::OnReplace),
     MapNotify(IDC_EDITOR_TEXT, EN_KILLFOCUS, &CScriptEditorDialog::OnTextKillFocus),
     MapNotify(IDC_EDITOR_TEXT, EN_SETFOCUS, &CScriptEditorDialog::OnTextSetFocus),
+    MapNotify(IDC_EDITOR_TEXT, EN_CHANGE, &CScriptEditorDialog::OnTextChange),
 };
 
 void CScriptEditorDialog::OpenOrFocus(CWnd& owner, const std::string& scriptPath) {
@@ -71,8 +72,8 @@ bool CScriptEditorDialog::PreTranslateMessage(MSG& msg) {
 BOOL CScriptEditorDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   text_.Attach(GetDlgItem(IDC_EDITOR_TEXT));
-  // A user may type up to the size the editor loads and saves.
-  ::SendMessageA(text_.m_hWnd, EM_SETLIMITTEXT, tewo::kEditorTextBound, 0);
+  // A user may type up to the size the editor loads again.
+  text_.SetByteLimit(tewo::kEditorTypingBound);
   SetStatus("");
   SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
   Load(currentPath_);
@@ -196,6 +197,8 @@ INT_PTR CScriptEditorDialog::OnClose(WPARAM, LPARAM) {
   DestroyWindow();
   return TRUE;
 }
+
+void CScriptEditorDialog::OnTextChange() { text_.KeepByteLimit(); }
 
 void CScriptEditorDialog::OnTextKillFocus() { text_.GetSel(remembered_.start, remembered_.end); }
 

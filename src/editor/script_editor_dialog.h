@@ -47,6 +47,7 @@ class CScriptEditorDialog : public CDialog {
   void OnSave();
   void OnSaveAs();
   void OnExit();
+  void OnTextChange();
   void OnTextKillFocus();
   void OnTextSetFocus();
 

@@ -57,8 +57,9 @@ void CScriptEditorDialog::CloseFindDialog() {
 }
 
 INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
-  CFindReplaceDialog* dialog = CFindReplaceDialog::GetNotifier(lp);
-  if (dialog == nullptr || dialog != findDialog_) return 0;
+  // Any program may send this message: only the open dialog's counts.
+  CFindReplaceDialog* dialog = findDialog_;
+  if (dialog == nullptr || !dialog->IsNotifier(lp)) return 0;
   refused_ = false;
   store_ = text_.GetText();
   const tewo::FindRequest request{dialog->GetFindString(), dialog->GetReplaceString(),
@@ -68,11 +69,11 @@ INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
     findMode_ = FindMode::None;
     // The last match is selected again when the text area regains the focus.
     remembered_ = selection_;
-  } else if (dialog->FindNext()) {
+  } else if (dialog->FindNextPressed()) {
     DoFindNext(request);
-  } else if (dialog->ReplaceCurrent()) {
+  } else if (dialog->ReplacePressed()) {
     DoReplace(request);
-  } else if (dialog->ReplaceAll()) {
+  } else if (dialog->ReplaceAllPressed()) {
     DoReplaceAll(request);
   }
   if (refused_) GreySaveCommands();

@@ -10,9 +10,15 @@
 
 namespace tewo {
 
-// The most bytes the editor's text may hold (its 2,560,000-byte store less
-// room for a terminator and a spare byte).
+// The most bytes a load may count before it is refused. A load counts every
+// line feed as the CR LF it becomes and the last piece of a file that does not
+// end in a line feed with one byte to spare, so such a text loads only up to
+// one byte less. Replacements are held to the same bound.
 inline constexpr std::size_t kEditorTextBound = 2'559'000;
+
+// The most bytes a user may type: every text of this size loads again,
+// whether or not it ends in a line break.
+inline constexpr std::size_t kEditorTypingBound = kEditorTextBound - 1;
 
 struct LoadedScript {
   std::string text;      // CR LF line ends; empty when refused

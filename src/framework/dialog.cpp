@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/escape_proof_edit.h"
 #include "framework/win_app.h"
 
 CDialog::~CDialog() {
@@ -79,31 +80,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* owner) {
   return TRUE;
 }
 
-namespace {
-
-// A multi-line edit in a dialog turns Esc into a close request to the
-// dialog; the dialog's own Cancel action decides instead.
-bool IsEscapeInMultiLineEdit(HWND dialog, const MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP && msg.message != WM_CHAR) return false;
-  if (msg.wParam != VK_ESCAPE || !::IsChild(dialog, msg.hwnd)) return false;
-  char className[16] = {};
-  ::GetClassNameA(msg.hwnd, className, sizeof className);
-  return ::lstrcmpiA(className, "Edit") == 0 &&
-         (::GetWindowLongA(msg.hwnd, GWL_STYLE) & ES_MULTILINE) != 0;
-}
-
-}  // namespace
-
-bool CDialog::PreTranslateMessage(MSG& msg) {
-  if (IsEscapeInMultiLineEdit(m_hWnd, msg)) {
-    if (msg.message == WM_KEYDOWN) {
-      ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(IDCANCEL)));
-    }
-    return true;
-  }
-  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
-}
+bool CDialog::PreTranslateMessage(MSG& msg) { return ::IsDialogMessageA(m_hWnd, &msg) != FALSE; }
 
 void CDialog::EndDialog(INT_PTR result) {
   if (modal_) {
@@ -241,6 +218,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
   if (OnMessage(message, wp, lp, result)) return result;
   switch (message) {
     case WM_INITDIALOG: {
+      SwallowEscapeInMultiLineEdits(m_hWnd);
       ExecuteDlgInit();
       CenterIfAtOrigin();
       return OnInitDialog();

@@ -27,9 +27,8 @@ class CDialog : public CWnd {
   // Destroys the window (a modeless one; a modal one ends with its run).
   void DestroyWindow();
 
-  // Keyboard navigation of the dialog. Esc in a multi-line edit runs the
-  // dialog's Cancel action, as it does everywhere else in the dialog, instead
-  // of the close request that the edit would send.
+  // Keyboard navigation of the dialog. Its multi-line edits ignore Esc (they
+  // would ask the dialog to close), in this loop and in any other.
   bool PreTranslateMessage(MSG& msg) override;
 
  protected:

@@ -75,3 +75,22 @@ void CEdit::SetSel(int start, int end) const {
     SetSel(std::string_view(), start, end);
   }
 }
+
+void CEdit::SetByteLimit(std::size_t bytes) {
+  byteLimit_ = bytes;
+  if (countsCharacters_) {
+    KeepByteLimit();
+  } else {
+    ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, bytes, 0);
+  }
+}
+
+void CEdit::KeepByteLimit() const {
+  if (!countsCharacters_ || byteLimit_ == 0) return;
+  // Characters as the control counts them (one each in code page 932), and
+  // the bytes they take as the program reads them.
+  const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
+  const auto bytes = static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd));
+  const std::size_t free = bytes < byteLimit_ ? byteLimit_ - bytes : 0;
+  ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, characters + free / 2, 0);
+}

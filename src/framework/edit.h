@@ -17,7 +17,17 @@ class CEdit : public CWnd {
   void Attach(HWND hwnd);
 
   std::string GetText() const { return GetWindowTextString(m_hWnd); }
-  void SetText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+  void SetText(const std::string& text) const {
+    ::SetWindowTextA(m_hWnd, text.c_str());
+    KeepByteLimit();
+  }
+
+  // Lets the user type a text of no more than bytes bytes. A control that
+  // counts characters takes its limit in characters: it is given as many
+  // more as the free bytes hold even if each is double-byte, and given anew
+  // after every change (KeepByteLimit, from the owner's EN_CHANGE).
+  void SetByteLimit(std::size_t bytes);
+  void KeepByteLimit() const;
 
   // The selection in bytes. text must be the control's current text; the
   // overloads without it read the text when they need it.
@@ -33,4 +43,5 @@ class CEdit : public CWnd {
 
  private:
   bool countsCharacters_ = false;
+  std::size_t byteLimit_ = 0;  // 0: none set
 };

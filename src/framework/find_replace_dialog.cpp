@@ -35,7 +35,6 @@ CFindReplaceDialog::CFindReplaceDialog() {
   m_fr.wFindWhatLen = static_cast<WORD>(findBuffer_.size());
   m_fr.lpstrReplaceWith = replaceBuffer_.data();
   m_fr.wReplaceWithLen = static_cast<WORD>(replaceBuffer_.size());
-  m_fr.lCustData = reinterpret_cast<LPARAM>(this);
 }
 
 BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, const std::string& findWhat,
@@ -56,11 +55,6 @@ BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, const std::string& findWhat
       ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
   AfxGetApp()->AddModeless(this);
   return TRUE;
-}
-
-CFindReplaceDialog* CFindReplaceDialog::GetNotifier(LPARAM lp) {
-  const auto* fr = reinterpret_cast<const FINDREPLACEA*>(lp);
-  return fr == nullptr ? nullptr : reinterpret_cast<CFindReplaceDialog*>(fr->lCustData);
 }
 
 bool CFindReplaceDialog::PreTranslateMessage(MSG& msg) {

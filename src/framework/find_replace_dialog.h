@@ -3,7 +3,8 @@
 // and deletes itself once its window is gone; until then it keeps the
 // FINDREPLACEA structure and the two text buffers that the dialog writes to.
 // The dialog notifies its owner with the message CWinApp::FindReplaceMessage
-// (lParam: the FINDREPLACEA, whose object GetNotifier finds).
+// (lParam: the FINDREPLACEA). The message number is shared by every program,
+// so an owner first asks IsNotifier whether a notification is its dialog's.
 
 #include <windows.h>
 #include <commdlg.h>
@@ -28,15 +29,17 @@ class CFindReplaceDialog : public CWnd {
   BOOL Create(BOOL findDialogOnly, const std::string& findWhat, const std::string& replaceWith,
               DWORD flags, CWnd* parent);
 
-  // The dialog behind a notification's lParam.
-  static CFindReplaceDialog* GetNotifier(LPARAM lp);
+  // Whether a notification's lParam is this dialog's structure. Compares
+  // the address only: lParam of a foreign sender is never read.
+  bool IsNotifier(LPARAM lp) const { return lp == reinterpret_cast<LPARAM>(&m_fr); }
 
   std::string GetFindString() const { return findBuffer_.data(); }
   std::string GetReplaceString() const { return replaceBuffer_.data(); }
+  // Which button the last notification reports.
   bool IsTerminating() const { return (m_fr.Flags & FR_DIALOGTERM) != 0; }
-  bool FindNext() const { return (m_fr.Flags & FR_FINDNEXT) != 0; }
-  bool ReplaceCurrent() const { return (m_fr.Flags & FR_REPLACE) != 0; }
-  bool ReplaceAll() const { return (m_fr.Flags & FR_REPLACEALL) != 0; }
+  bool FindNextPressed() const { return (m_fr.Flags & FR_FINDNEXT) != 0; }
+  bool ReplacePressed() const { return (m_fr.Flags & FR_REPLACE) != 0; }
+  bool ReplaceAllPressed() const { return (m_fr.Flags & FR_REPLACEALL) != 0; }
   bool MatchCase() const { return (m_fr.Flags & FR_MATCHCASE) != 0; }
 
   bool PreTranslateMessage(MSG& msg) override;

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
+#include "framework/dialog.h"
 #include "framework/file_dialog.h"
+#include "framework/list_box.h"
+#include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "script/command_template.h"
@@ -23,10 +25,32 @@ namespace {
 const char kScriptFilter[] = "SCRﾌｧｲﾙ(*.scr)|*.scr|All Files(*.*)|*.*||";
 const char kSaveDialogTitle[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存";
 const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！";
+const char kOutputsExist[] =
+    "変換先に同じ名前のﾌｧｲﾙが%i個あります。\nAutoCADが上書きの確認で止まります。"
+    "ｽｸﾘﾌﾟﾄを保存しますか？";
+
+void SetStatus(const CDialog& dialog, const std::string& text) {
+  dialog.SetDlgItemText(IDC_STATUS, text);
+}
+
+// A progress text in the status label for as long as the object lives: it
+// never stays beside a message of what came of the step.
+class ProgressText {
+ public:
+  ProgressText(const CDialog& dialog, const char* text) : dialog_(dialog) {
+    SetStatus(dialog_, text);
+  }
+  ~ProgressText() { SetStatus(dialog_, ""); }
+  ProgressText(const ProgressText&) = delete;
+  ProgressText& operator=(const ProgressText&) = delete;
+
+ private:
+  const CDialog& dialog_;
+};
 
 // The destination field's text with a backslash appended when it lacks one,
 // written back into the field; empty when the field is blank.
-std::string TakeDestination(CMainDialog& dialog) {
+std::string TakeDestination(const CDialog& dialog) {
   std::string field = dialog.GetDlgItemText(IDC_DESTINATION);
   if (TrimBlanks(field).empty()) {
     ReportMessage(dialog.m_hWnd, "変換先ﾌｫﾙﾀﾞが指定されていません！");
@@ -39,32 +63,53 @@ std::string TakeDestination(CMainDialog& dialog) {
 }
 
 // Asks for the script's path, starting in the script folder. Empty when cancelled.
-std::string AskScriptPath(CMainDialog& dialog, ConversionMode mode) {
-  std::string proposed = ProposedScriptName(dialog.lastScriptPath, mode);
-  if (!dialog.scriptFolder.empty()) ::SetCurrentDirectoryA(dialog.scriptFolder.c_str());
-  CFileDialog save(FALSE, "scr", proposed.c_str(), OFN_HIDEREADONLY, kScriptFilter, &dialog);
+std::string AskScriptPath(const ScriptSaveWindow& window) {
+  const std::string& folder = window.scriptFolder;
+  std::string proposed = ProposedScriptName(window.lastScriptPath, window.mode);
+  if (!folder.empty()) ::SetCurrentDirectoryA(folder.c_str());
+  CFileDialog save(FALSE, "scr", proposed.c_str(), OFN_HIDEREADONLY, kScriptFilter, &window.dialog);
   save.m_ofn.lpstrTitle = kSaveDialogTitle;
-  if (!dialog.scriptFolder.empty()) save.m_ofn.lpstrInitialDir = dialog.scriptFolder.c_str();
+  if (!folder.empty()) save.m_ofn.lpstrInitialDir = folder.c_str();
   if (save.DoModal() != IDOK) return {};
   return save.GetPathName();
 }
 
-void SaveScriptSteps(CMainDialog& dialog);
+// AutoCAD asks before it replaces a drawing, and takes the script's next line
+// for the answer: the user decides before such a script is written. True
+// when the script is to be saved.
+bool AcceptExistingOutputs(HWND owner, ConversionMode mode, const std::vector<std::string>& entries,
+                           const std::string& destination) {
+  std::size_t existing = 0;
+  {
+    const CWaitCursor wait;
+    existing = CountExistingOutputs(mode, entries, destination, [](const std::string& path) {
+      return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+  }
+  if (existing == 0) return true;
+  std::string question = kOutputsExist;
+  question.replace(question.find("%i"), 2, std::to_string(existing));
+  return AfxGetApp()->System().MessageBox(owner, question, "TEWO", MB_OKCANCEL | MB_ICONQUESTION) ==
+         IDOK;
+}
+
+void SaveScriptSteps(const ScriptSaveWindow& window);
 
 }  // namespace
 
-void SaveScript(CMainDialog& dialog) {
+void SaveScript(const ScriptSaveWindow& window) {
   // A failure of any step (memory, for one) is a failed save, never silence.
   try {
-    SaveScriptSteps(dialog);
+    SaveScriptSteps(window);
   } catch (const std::exception&) {
-    ReportMessage(dialog.m_hWnd, kSaveFailed);
+    ReportMessage(window.dialog.m_hWnd, kSaveFailed);
   }
 }
 
 namespace {
 
-void SaveScriptSteps(CMainDialog& dialog) {
+void SaveScriptSteps(const ScriptSaveWindow& window) {
+  const CDialog& dialog = window.dialog;
   const HWND owner = dialog.m_hWnd;
   const std::string destination = TakeDestination(dialog);
   if (destination.empty()) return;
@@ -76,7 +121,7 @@ void SaveScriptSteps(CMainDialog& dialog) {
     return;
   }
 
-  CListBox& list = dialog.SourceList();
+  const CListBox& list = window.sourceList;
   if (list.GetCount() <= 0) {
     ReportMessage(owner, "変換元ファイルが選択されていません！");
     dialog.FocusDlgItem(IDC_SOURCE_LIST);
@@ -84,21 +129,24 @@ void SaveScriptSteps(CMainDialog& dialog) {
   }
   const std::vector<std::string> entries = list.GetAllTexts();
 
-  dialog.SetStatus("重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
-  const std::vector<std::size_t> duplicates = FindDuplicateNames(entries);
+  std::vector<std::size_t> duplicates;
+  {
+    const ProgressText checking(dialog, "重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
+    duplicates = FindDuplicateNames(entries);
+  }
   if (!duplicates.empty()) {
     for (std::size_t index : duplicates) list.SetSel(static_cast<int>(index));
     ReportMessage(owner, "同一名のﾌｧｲﾙが選択されているため保存できません！");
     dialog.FocusDlgItem(IDC_SOURCE_LIST);
     return;
   }
-  dialog.SetStatus("");
 
-  const ConversionMode mode = dialog.Mode();
-  const std::string scriptPath = AskScriptPath(dialog, mode);
+  const ConversionMode mode = window.mode;
+  if (!AcceptExistingOutputs(owner, mode, entries, destination)) return;
+  const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;
-  dialog.lastScriptPath = scriptPath;
-  dialog.scriptFolder = FolderOf(scriptPath);
+  window.lastScriptPath = scriptPath;
+  window.scriptFolder = FolderOf(scriptPath);
 
   ISystem& system = AfxGetApp()->System();
   const auto lines = ReadTemplateLines(CommandTemplateFilePath());
@@ -114,18 +162,21 @@ void SaveScriptSteps(CMainDialog& dialog) {
   // The script is still written; the main window closes once this returns.
   if (!templates.invalidLines.empty()) dialog.PostMessage(WM_CLOSE);
 
-  ScriptFileWriter script;
-  if (!script.Create(scriptPath)) {
+  bool written = false;
+  {
+    const CWaitCursor wait;
+    ScriptFileWriter script;
+    if (script.Create(scriptPath)) {
+      ExpandScript(mode, entries, destination, templates,
+                   [&script](std::string_view line) { script.WriteLine(line); });
+      written = script.Finish();
+    }
+  }
+  if (!written) {
     ReportMessage(owner, kSaveFailed);
     return;
   }
-  ExpandScript(mode, entries, destination, templates,
-               [&script](std::string_view line) { script.WriteLine(line); });
-  if (!script.Finish()) {
-    ReportMessage(owner, kSaveFailed);
-    return;
-  }
-  dialog.SetStatus("ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");
+  SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");
 }
 
 }  // namespace

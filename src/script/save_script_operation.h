@@ -1,12 +1,28 @@
 #pragma once
 
-class CMainDialog;
+#include <string>
+
+#include "script/script_expansion.h"
+
+class CDialog;
+class CListBox;
 
 namespace tewo {
+
+// The window that runs the save-script operation: what the operation reads
+// from it and sets on it. The dialog holds the destination field, the status
+// label and the source list under their control ids.
+struct ScriptSaveWindow {
+  CDialog& dialog;
+  CListBox& sourceList;
+  ConversionMode mode;
+  std::string& lastScriptPath;  // set to the script chosen in the save dialog
+  std::string& scriptFolder;    // set to that script's drive and folder
+};
 
 // "ｽｸﾘﾌﾟﾄ 保存": checks the destination and the source list, asks where to
 // save, reads the command template file and writes the expanded script.
 // Everything it reports goes to message boxes or the status label.
-void SaveScript(CMainDialog& dialog);
+void SaveScript(const ScriptSaveWindow& window);
 
 }  // namespace tewo

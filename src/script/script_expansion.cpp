@@ -118,6 +118,20 @@ std::string DestinationPath(std::string_view source, std::string_view folder,
   return path;
 }
 
+std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
+                                 std::string_view destinationFolder,
+                                 const std::function<bool(const std::string&)>& exists) {
+  const std::string_view extension = NewExtension(mode);
+  std::size_t count = 0;
+  std::string path;
+  for (const std::string& entry : entries) {
+    path.clear();
+    AppendDestination(path, TrimBlanksView(entry), destinationFolder, extension);
+    if (exists(path)) ++count;
+  }
+  return count;
+}
+
 void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
                   std::string_view destinationFolder, const CommandTemplateSet& templates,
                   const LineSink& sink) {

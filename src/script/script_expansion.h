@@ -37,6 +37,12 @@ std::string ProposedScriptName(std::string_view lastScriptPath, ConversionMode m
 std::string DestinationPath(std::string_view source, std::string_view folder,
                             std::string_view extension);
 
+// How many entries have an output (DestinationPath in destinationFolder with
+// the mode's new extension) for which exists holds: one look-up per entry.
+std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
+                                 std::string_view destinationFolder,
+                                 const std::function<bool(const std::string&)>& exists);
+
 using LineSink = std::function<void(std::string_view)>;
 
 // Calls sink for every script line, without line breaks. Entries are used

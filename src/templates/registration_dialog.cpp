@@ -30,6 +30,8 @@ constexpr std::array<UINT, 9> kFactoryStrings = {
 
 const char kCannotRead[] = "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実行を中断します。";
 const char kCannotSave[] = "ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。";
+const char kLoadIncomplete[] =
+    "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙを読み込めなかったため保存できません。\n画面を閉じて開き直してください。";
 
 }  // namespace
 
@@ -67,6 +69,7 @@ void CRegistrationDialog::ClearEdits() const {
 }
 
 void CRegistrationDialog::Load(const std::string& path) {
+  loadComplete_ = false;
   const auto loaded = tewo::LoadRegistrationTemplates(layout_, path);
   if (!loaded) {
     ReportMessage(m_hWnd, kCannotRead);
@@ -81,6 +84,7 @@ void CRegistrationDialog::Load(const std::string& path) {
   if (layout_.ownsPrecision && loaded_.precisionText) {
     SetDlgItemText(IDC_PRECISION, *loaded_.precisionText);
   }
+  loadComplete_ = true;
 }
 
 INT_PTR CRegistrationDialog::OnClose(WPARAM, LPARAM) {
@@ -97,10 +101,16 @@ INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
   const std::string path = DroppedPath(drop, 0);
   ::DragFinish(drop);
 
-  // The dialog is emptied first; a folder then leaves it empty.
+  // The dialog is emptied first; a folder then leaves it empty, which a
+  // Save writes as such.
+  loadComplete_ = false;
   loaded_ = {};
   ClearEdits();
-  if (IsDroppableFile(path)) Load(path);
+  if (IsDroppableFile(path)) {
+    Load(path);
+  } else {
+    loadComplete_ = true;
+  }
   return 0;
 }
 
@@ -113,6 +123,10 @@ void CRegistrationDialog::OnDefault() {
 }
 
 void CRegistrationDialog::OnSave() {
+  if (!loadComplete_) {
+    ReportMessage(m_hWnd, kLoadIncomplete);
+    return;
+  }
   // A failure of any step (memory, for one) is a failed save, never silence.
   try {
     Save();

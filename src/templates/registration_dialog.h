@@ -44,4 +44,8 @@ class CRegistrationDialog : public CDialog {
   tewo::RegistrationDialog which_;
   const tewo::RegistrationLayout& layout_;
   tewo::LoadedTemplates loaded_;
+  // Whether the last load ran to its end. After a load that failed half way
+  // the stores do not hold the other mode's templates, and a Save would
+  // erase them from the file: it is refused instead.
+  bool loadComplete_ = false;
 };

@@ -150,7 +150,7 @@ TEST(SaveScript, WritesTheTextWholeWithCrLf) {
   for (const Case& c : cases) {
     ASSERT_TRUE(SaveScriptFile(path, c.text));
     EXPECT_EQ(Visible(test::ReadBytes(path)), Visible(c.file));
-    EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
+    EXPECT_EQ(test::FileNames(dir.path()), std::vector<std::string>{"out.scr"});
   }
   // A loaded text is written back byte for byte.
   for (const std::string& file :
@@ -166,20 +166,19 @@ TEST(SaveScript, FailureKeepsTheOldFile) {
   TempDir dir;
   const std::string path = dir.File("old.scr");
   test::WriteBytes(path, "old\r\n");
-  // The new file cannot be created: its name is taken by a folder.
-  std::filesystem::create_directory(ReplacementPath(path));
-  EXPECT_FALSE(SaveScriptFile(path, "new"));
-  EXPECT_EQ(test::ReadBytes(path), "old\r\n");
-  std::filesystem::remove(ReplacementPath(path));
+  // The new file cannot be created: the folder is gone.
+  EXPECT_FALSE(SaveScriptFile(dir.File("gone/old.scr"), "new"));
   // A target that is a folder is not replaced.
   std::filesystem::create_directory(dir.File("folder.scr"));
   EXPECT_FALSE(SaveScriptFile(dir.File("folder.scr"), "new"));
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.scr")));
-  // A stale new file from an interrupted run does not stop the next save.
-  test::WriteBytes(ReplacementPath(path), "stale");
+  // A user's own file of a name like the new file's is never touched.
+  test::WriteBytes(path + ".new", "mine");
   EXPECT_TRUE(SaveScriptFile(path, "new"));
   EXPECT_EQ(test::ReadBytes(path), "new");
-  EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
+  EXPECT_EQ(test::ReadBytes(path + ".new"), "mine");
+  EXPECT_EQ(test::FileNames(dir.path()),
+            (std::vector<std::string>{"folder.scr", "old.scr", "old.scr.new"}));
 }
 
 }  // namespace

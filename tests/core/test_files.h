@@ -2,15 +2,17 @@
 // Temporary folders and whole-file access for the tests. Every test makes its
 // own folder under the system's temporary directory and removes it after.
 
-#include <gtest/gtest.h>
 #include <unistd.h>
+#include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tewo::test {
 
@@ -49,6 +51,15 @@ inline std::string CrLf(std::string_view text) {
   std::string out;
   for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
   return out;
+}
+
+// The names of the files in folder, sorted: what a writer left behind.
+inline std::vector<std::string> FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // The factory command template file that the installation carries.

@@ -1,6 +1,6 @@
 // Every writer of the tool against the failures a disk can have: whatever
-// fails, the old file stays whole, and a new file left behind by a process
-// that stopped before replacing the old one does not stop the next write.
+// fails, the old file stays whole and no new file is left behind; a success
+// keeps what the user set on the file and takes no file of the user's.
 #include <signal.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -61,11 +61,8 @@ TEST(WriteFailures, TheOldFileStaysWhole) {
     const std::string path = dir.File("target");
     test::WriteBytes(path, kOld);
 
-    // The new file cannot be created: its name is taken by a folder.
-    std::filesystem::create_directory(ReplacementPath(path));
-    EXPECT_FALSE(writer.write(path, false));
-    EXPECT_EQ(test::ReadBytes(path), kOld);
-    std::filesystem::remove(ReplacementPath(path));
+    // The new file cannot be created: the folder is gone.
+    EXPECT_FALSE(writer.write(dir.File("gone/target"), false));
 
     // The disk fills up half way: the file size limit stops the writes.
     rlimit saved{};
@@ -79,22 +76,56 @@ TEST(WriteFailures, TheOldFileStaysWhole) {
     signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
     EXPECT_EQ(test::ReadBytes(path), kOld);
-    EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
+    EXPECT_EQ(test::FileNames(dir.path()), std::vector<std::string>{"target"});
 
-    // A process stopped between writing the new file and replacing the old
-    // one left both: the old file is whole, and the next write goes through.
-    test::WriteBytes(ReplacementPath(path), "half written by a stopped run");
-    EXPECT_EQ(test::ReadBytes(path), kOld);
+    // A user's own file named like a new file is never taken, and what the
+    // user set on the old file stays.
+    test::WriteBytes(path + ".new", "mine");
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_TRUE(writer.write(path, false));
     EXPECT_NE(test::ReadBytes(path), kOld);
-    EXPECT_FALSE(std::filesystem::exists(ReplacementPath(path)));
+    EXPECT_EQ(test::ReadBytes(path + ".new"), "mine");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(test::FileNames(dir.path()), (std::vector<std::string>{"target", "target.new"}));
 
     // A folder where the file should be is never replaced.
     const std::string folder = dir.File("folder");
     std::filesystem::create_directory(folder);
     EXPECT_FALSE(writer.write(folder, false));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_FALSE(std::filesystem::exists(ReplacementPath(folder)));
+    EXPECT_EQ(test::FileNames(dir.path()),
+              (std::vector<std::string>{"folder", "target", "target.new"}));
+  }
+}
+
+// The new file's name: beside the target, unique, and never longer than the
+// system takes when the target's own path is as long as it takes.
+TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
+  TempDir dir;
+  const std::string folder = dir.path() + "/";
+  const struct {
+    std::size_t pathLength;
+    std::size_t longestNewPath;
+  } kCases[] = {
+      {folder.size() + 5, kMaxPathBytes},
+      {kMaxPathBytes - 3, kMaxPathBytes},
+      {kMaxPathBytes, kMaxPathBytes},
+      {kMaxPathBytes + 40, kMaxPathBytes + 40},
+  };
+  for (const auto& c : kCases) {
+    const std::string path = folder + std::string(c.pathLength - folder.size(), 'n');
+    const std::string first = CreateReplacementFile(path);
+    const std::string second = CreateReplacementFile(path);
+    ASSERT_FALSE(first.empty()) << c.pathLength;
+    EXPECT_NE(first, second);
+    for (const std::string& created : {first, second}) {
+      EXPECT_EQ(created.rfind(folder + "~", 0), 0u) << created;
+      EXPECT_LE(created.size(), c.longestNewPath);
+      EXPECT_EQ(test::ReadBytes(created), "");
+      std::filesystem::remove(created);
+    }
   }
 }
 

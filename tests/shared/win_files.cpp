@@ -61,3 +61,20 @@ void RemoveTree(const std::string& path) {
   }
   ::RemoveDirectoryA(path.c_str());
 }
+
+bool NewFileLeftIn(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = ::FindFirstFileA((folder + "\\~*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  ::FindClose(find);
+  return true;
+}
+
+HeldOpen::HeldOpen(const std::string& path)
+    : handle_(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+
+HeldOpen::~HeldOpen() {
+  if (held()) ::CloseHandle(handle_);
+}
+
+bool HeldOpen::held() const { return handle_ != INVALID_HANDLE_VALUE; }

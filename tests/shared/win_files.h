@@ -26,3 +26,20 @@ std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 void RemoveTree(const std::string& path);
+
+// True when a writer left a new file ("~" and hex digits) in folder.
+bool NewFileLeftIn(const std::string& folder);
+
+// Holds a file open without sharing, as another program may, until it goes:
+// nobody can replace or remove the file meanwhile.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path);
+  ~HeldOpen();
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+  bool held() const;
+
+ private:
+  void* handle_;
+};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/path_split.h"
 #include "templates/registration_dialog.h"
 #include "win/editor_fixture.h"
 
@@ -48,7 +49,7 @@ TEST_F(DiskFull, ScriptSaveKeepsTheOldScript) {
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{"ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！"});
   EXPECT_TRUE(ReadFileBytes(script) == kOld);
-  EXPECT_FALSE(FileExists(script + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(tewo::FolderOf(script)));
 }
 
 TEST_F(DiskFull, EditorSaveKeepsTheFileAndTheText) {
@@ -86,7 +87,7 @@ TEST_F(DiskFull, SettingsAtCloseKeepTheOldFileSilently) {
   ::SendMessageA(Dialog(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(fake_->messages.empty());
   EXPECT_EQ(ReadFileBytes(settings), "0\r\n0\r\n\r\n\r\n\r\n");
-  EXPECT_FALSE(FileExists(settings + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(folder_.path()));
 }
 
 }  // namespace

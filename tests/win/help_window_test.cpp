@@ -137,4 +137,37 @@ TEST_F(HelpWindowTest, KeysCloseNothingButCloseAndTheCloseBoxDo) {
   EXPECT_FALSE(::IsWindow(help_));
 }
 
+// Esc typed into the editor's text and the help text while the main dialog
+// shows a real message box or a real file dialog: those loops know nothing of
+// the tool's windows, and still nothing closes.
+TEST_F(HelpWindowTest, EscTypedWhileAnotherLoopRunsClosesNothing) {
+  ASSERT_NE(OpenEditor(Write("a.scr", "line\r\n")), nullptr);
+  ASSERT_NE(OpenHelpOn("text\r\n"), nullptr);
+  const std::vector<HWND> edits = {EditorItem(IDC_EDITOR_TEXT), ::GetDlgItem(help_, IDC_HELP_TEXT)};
+  // Keys typed before, through the tool's own loop, put the edits in the mode
+  // in which they answer Esc with a close request.
+  for (HWND edit : edits) {
+    ::SetForegroundWindow(::GetAncestor(edit, GA_ROOT));
+    ::SetFocus(edit);
+    PressKey(VK_END);
+  }
+  fake_->onMessage = [&](const ShownMessage& shown) {
+    return TypeEscapeDuringForeignLoop(edits, [&] {
+      return ::MessageBoxA(shown.owner, shown.text.c_str(), shown.caption.c_str(), shown.type);
+    });
+  };
+  fake_->onOpenFile = [&](OPENFILENAMEA& ofn) {
+    return TypeEscapeDuringForeignLoop(edits, [&] { return int{::GetOpenFileNameA(&ofn)}; });
+  };
+  for (int button : {IDC_DELETE_SOURCES, IDC_CHOOSE_SOURCES}) {
+    Click(button);
+    Pump(100);
+    EXPECT_TRUE(::IsWindow(editor_)) << button;
+    EXPECT_TRUE(::IsWindow(help_)) << button;
+  }
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"削除する行（変換元ﾌｧｲﾙ）を選択してください"});
+  EXPECT_EQ(Text(), "line\r\n");
+}
+
 }  // namespace

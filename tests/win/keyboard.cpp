@@ -1,5 +1,6 @@
 #include "win/keyboard.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "win/test_app.h"
@@ -17,7 +18,7 @@ void PumpMessages(DWORD milliseconds) {
   } while (::GetTickCount() < end);
 }
 
-void PressKey(WORD key, bool alt) {
+void TypeKey(WORD key, bool alt) {
   std::vector<INPUT> inputs;
   auto add = [&inputs](WORD vk, bool up) {
     INPUT input{};
@@ -31,5 +32,63 @@ void PressKey(WORD key, bool alt) {
   add(key, true);
   if (alt) add(VK_MENU, true);
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void PressKey(WORD key, bool alt) {
+  TypeKey(key, alt);
   PumpMessages(150);
+}
+
+namespace {
+
+// What the timer of TypeEscapeDuringForeignLoop works through, one step a tick.
+struct ForeignLoopSteps {
+  std::vector<HWND> edits;
+  std::vector<HWND> before;  // the thread's windows before the loop opened
+  std::size_t next = 0;
+};
+ForeignLoopSteps* steps = nullptr;
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> windows;
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+void CALLBACK ForeignLoopTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (steps == nullptr) {
+    ::KillTimer(nullptr, timer);
+    return;
+  }
+  if (steps->next < steps->edits.size()) {
+    HWND edit = steps->edits[steps->next++];
+    ::SetForegroundWindow(::GetAncestor(edit, GA_ROOT));
+    ::SetFocus(edit);
+    TypeKey(VK_ESCAPE);
+    return;
+  }
+  ::KillTimer(nullptr, timer);
+  // The loop's own window is the one that was not there before.
+  for (HWND window : ThreadWindows()) {
+    if (std::find(steps->before.begin(), steps->before.end(), window) == steps->before.end() &&
+        ::IsWindowVisible(window)) {
+      ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+  }
+}
+
+}  // namespace
+
+int TypeEscapeDuringForeignLoop(const std::vector<HWND>& edits, const std::function<int()>& run) {
+  ForeignLoopSteps current{edits, ThreadWindows()};
+  steps = &current;
+  ::SetTimer(nullptr, 0, 100, ForeignLoopTick);
+  const int result = run();
+  steps = nullptr;
+  return result;
 }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,41 @@ TEST_F(RegistrationDialogTest, InvalidLinesAreReportedOneByOneAndDroppedOnSave) 
   EXPECT_EQ(File(), "01A\r\n01" + std::string(252, 'x') + "\r\n01//E\r\n02\r\n03\r\n04\r\n");
 }
 
+// A load that fails half way (here: the first message box fails) leaves
+// stores without the other mode's templates: Save refuses rather than erase them.
+TEST_F(RegistrationDialogTest, ALoadThatFailsHalfWayCannotEraseTheOtherMode) {
+  const std::string file = "05keep\r\n10bad\r\n01A\r\n";
+  bool failed = false;
+  fake_->onMessage = [&](const ShownMessage&) -> int {
+    if (!failed) {
+      failed = true;
+      throw std::runtime_error("the message box could not be shown");
+    }
+    return IDOK;
+  };
+  for (bool byDrop : {false, true}) {
+    failed = false;
+    if (byDrop) {
+      Open(RegistrationDialog::DxfToDwg, FactoryTemplateFile());
+      WriteFileBytes(folder_ / "dropped.ini", file);
+      Drop({folder_ / "dropped.ini"});
+    } else {
+      Open(RegistrationDialog::DxfToDwg, file);
+    }
+    const std::string before = File();
+    fake_->messages.clear();
+    Click(IDC_REGISTER_SAVE);
+    EXPECT_EQ(File(), before) << byDrop;
+    EXPECT_EQ(fake_->MessageTexts(),
+              std::vector<std::string>{"ｺﾏﾝﾄﾞ登録ﾌｧｲﾙを読み込めなかったため保存できません。\n"
+                                       "画面を閉じて開き直してください。"});
+  }
+  // A drop that loads whole makes Save work again.
+  Drop({folder_ / "dropped.ini"});
+  Click(IDC_REGISTER_SAVE);
+  EXPECT_EQ(File(), "01A\r\n01\r\n02\r\n03\r\n04\r\n05keep\r\n");
+}
+
 TEST_F(RegistrationDialogTest, TypedLinesAreCutAt256BytesAndEndAtEitherMarker) {
   Open(RegistrationDialog::DxfToDwg, "");
   SetText(IDC_FIRST_INPUT, std::string(300, 'y') + "\r\n//E \r\nkept\r\n//e\r\ndropped\r\n");
@@ -279,18 +315,18 @@ TEST_F(RegistrationDialogTest, DroppedBinaryFileReportsItsInvalidLines) {
 TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
   Open(RegistrationDialog::DxfToDwg, FactoryTemplateFile());
   SetText(IDC_FIRST_INPUT, "CHANGED\r\n//E\r\n");
-  // A folder where the new file would be written: it cannot be created.
-  const std::string blocker = tewo::ReplacementPath(TemplateFile());
-  ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
+  auto held = std::make_unique<HeldOpen>(TemplateFile());  // another program has it open
+  ASSERT_TRUE(held->held());
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{"ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。"});
   EXPECT_EQ(fake_->beeps.size(), 1u);
   EXPECT_TRUE(fake_->exitCodes.empty());
-  EXPECT_EQ(File(), FactoryTemplateFile());
   EXPECT_EQ(Text(IDC_FIRST_INPUT), "CHANGED\r\n//E\r\n");
   EXPECT_TRUE(::IsWindowVisible(Dialog()));
+  EXPECT_FALSE(NewFileLeftIn(folder_.path()));
+  held.reset();
+  EXPECT_EQ(File(), FactoryTemplateFile());
 
-  ::RemoveDirectoryA(blocker.c_str());
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(File().rfind("01CHANGED\r\n01//E\r\n02SAVE", 0), 0u);
 }

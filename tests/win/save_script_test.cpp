@@ -235,12 +235,64 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckStaysOnTheStatus) {
+TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\a\\x.dxf", "C:\\b\\y.dxf", "D:\\b\\x.dxf", "C:\\c\\X.dxf", "C:\\c\\x.dwg"});
+  std::string statusDuringMessage;
+  fake_->onMessage = [&](const ShownMessage&) {
+    statusDuringMessage = Text(IDC_STATUS);
+    return IDOK;
+  };
   Save();
   EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
-  EXPECT_EQ(Text(IDC_STATUS), "重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"同一名のﾌｧｲﾙが選択されているため保存できません！"});
+  // The check is over: its progress text does not stand beside the message.
+  EXPECT_EQ(statusDuringMessage, "");
+  EXPECT_EQ(Text(IDC_STATUS), "");
+}
+
+// Outputs that already exist would stop AutoCAD at its replace question: the
+// user is asked first, and Cancel leaves everything as it was.
+TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf"});
+  WriteFileBytes(Destination() + "\\a.dwg", "drawing");
+  WriteFileBytes(Destination() + "\\c.dwg", "drawing");
+  WriteFileBytes(Destination() + "\\b.dxf", "the source type does not count");
+  const std::string script = ScriptFolder() + "\\s.scr";
+  AnswerSave(script);
+  std::vector<ShownMessage> questions;
+  int answer = IDCANCEL;
+  fake_->onMessage = [&](const ShownMessage& shown) {
+    questions.push_back(shown);
+    return answer;
+  };
+  Save();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].text,
+            "変換先に同じ名前のﾌｧｲﾙが2個あります。\nAutoCADが上書きの確認で止まります。"
+            "ｽｸﾘﾌﾟﾄを保存しますか？");
+  EXPECT_EQ(questions[0].caption, "TEWO");
+  EXPECT_EQ(questions[0].type, UINT{MB_OKCANCEL | MB_ICONQUESTION});
+  EXPECT_EQ(questions[0].owner, Dialog());
+  EXPECT_TRUE(fake_->beeps.empty());
+  EXPECT_EQ(fake_->saveDialogs, 0);
+  EXPECT_FALSE(FileExists(script));
+  EXPECT_TRUE(dialog_->lastScriptPath.empty());
+
+  answer = IDOK;
+  Save();
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(fake_->saveDialogs, 1);
+  EXPECT_EQ(Text(IDC_STATUS), kSaved);
+
+  // Without an existing output nothing is asked.
+  ::DeleteFileA((Destination() + "\\a.dwg").c_str());
+  ::DeleteFileA((Destination() + "\\c.dwg").c_str());
+  Save();
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_EQ(fake_->saveDialogs, 2);
 }
 
 TEST_F(SaveScriptTest, CancelledSaveDialogChangesNothing) {
@@ -301,7 +353,7 @@ TEST_F(SaveScriptTest, ScriptThatCannotBeCreatedIsReported) {
   EXPECT_NE(Text(IDC_STATUS), kSaved);
 }
 
-TEST_F(SaveScriptTest, AReadOnlyScriptStaysAndAStaleNewFileIsOverwritten) {
+TEST_F(SaveScriptTest, ReplacingAScriptKeepsWhatTheUserSetOnIt) {
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\a.dxf"});
   const std::string script = ScriptFolder() + "\\kept.scr";
@@ -312,14 +364,28 @@ TEST_F(SaveScriptTest, AReadOnlyScriptStaysAndAStaleNewFileIsOverwritten) {
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kSaveFailed});
   EXPECT_EQ(ReadFileBytes(script), "old\r\n");
-  EXPECT_FALSE(FileExists(script + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(ScriptFolder()));
 
-  // A run stopped before the replacement left its new file behind.
-  WriteFileBytes(script + ".new", "half written");
+  // A hidden script stays hidden, and the user's own file of a like name stays.
+  WriteFileBytes(script + ".new", "mine");
+  ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_HIDDEN);
   Save();
   EXPECT_EQ(Text(IDC_STATUS), kSaved);
   EXPECT_EQ(ReadFileBytes(script).rfind("NEW  DXFIN\r\nC:\\a.dxf\r\n", 0), 0u);
-  EXPECT_FALSE(FileExists(script + ".new"));
+  EXPECT_NE(::GetFileAttributesA(script.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(ReadFileBytes(script + ".new"), "mine");
+  EXPECT_FALSE(NewFileLeftIn(ScriptFolder()));
+
+  // A script path as long as the system takes is replaced too.
+  for (std::size_t length : {256u, 259u}) {
+    const std::string longScript =
+        ScriptFolder() + "\\" + std::string(length - ScriptFolder().size() - 5, 'L') + ".scr";
+    ASSERT_EQ(longScript.size(), length);
+    ASSERT_TRUE(WriteFileBytes(longScript, "old\r\n"));
+    AnswerSave(longScript);
+    Save();
+    EXPECT_EQ(ReadFileBytes(longScript).rfind("NEW  DXFIN\r\n", 0), 0u) << length;
+  }
 }
 
 TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/file_write.h"
+#include "common/path_split.h"
 #include "editor/case_folding.h"
 #include "editor/script_text.h"
 #include "win/editor_fixture.h"
@@ -58,7 +59,7 @@ TEST_F(EditorTest, LoadsAndSavesEveryLineWhole) {
   EXPECT_EQ(Text(), loaded);
   EditorCommand(ID_EDITOR_SAVE);
   EXPECT_EQ(ReadFileBytes(script), loaded);
-  EXPECT_FALSE(FileExists(tewo::ReplacementPath(script)));
+  EXPECT_FALSE(NewFileLeftIn(tewo::FolderOf(script)));
   EXPECT_TRUE(fake_->messages.empty());
 }
 
@@ -96,6 +97,27 @@ TEST_F(EditorTest, TextTheTextAreaCannotHoldIsRefused) {
   EXPECT_FALSE(MenuEnabled(ID_EDITOR_SAVE));
 }
 
+// What the user types or pastes stays within what the editor saves and loads
+// again, also where the control counts characters and a character is two bytes.
+TEST_F(EditorTest, TypingStopsAtTheBytesTheEditorLoads) {
+  std::string file;
+  while (file.size() + 80 <= tewo::kEditorTextBound - 10) file += std::string(78, 'x') + "\r\n";
+  file += std::string(tewo::kEditorTextBound - 10 - file.size(), 'y');
+  OpenEditor(Write("full.scr", file));
+  ASSERT_EQ(Text().size(), file.size());
+  Select(static_cast<int>(file.size()), static_cast<int>(file.size()));
+  ::SendMessageA(EditorItem(IDC_EDITOR_TEXT), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("アアアアアアアアアア"));
+  const std::string typed = Text();
+  EXPECT_LE(typed.size(), tewo::kEditorTypingBound);
+  EXPECT_GE(typed.size(), tewo::kEditorTypingBound - 1);  // up to the last whole character
+  EditorCommand(ID_EDITOR_SAVE);
+  const auto loaded = tewo::LoadScriptFile(folder_ / "full.scr");
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_FALSE(loaded->refused);
+  EXPECT_EQ(loaded->text.size(), typed.size());
+}
+
 TEST_F(EditorTest, AFileThatCannotBeOpenedKeepsTheTextUnderTheNewName) {
   OpenEditor(Write("a.scr", "kept\r\n"));
   const std::string missing = folder_ / "missing.scr";
@@ -115,10 +137,12 @@ TEST_F(EditorTest, DropsLoadTheFirstFileAndIgnoreFolders) {
   SimulateDrop(editor_, {folder_.path()});
   EXPECT_EQ(PathLine(), folder_ / "a.scr");
   EXPECT_EQ(Text(), "a");
+  // The shell gives a drop to the window under the cursor that accepts files,
+  // or to its nearest parent that does: over the text area, the window.
+  EXPECT_EQ(::GetWindowLongA(EditorItem(IDC_EDITOR_TEXT), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  EXPECT_NE(::GetWindowLongA(editor_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
   const std::string first = Write("first.txt", "first");
-  SimulateDrop(EditorItem(IDC_EDITOR_TEXT), {first, Write("second.scr", "second")});
-  // The text area passes the drop on to the window.
-  if (PathLine() != first) SimulateDrop(editor_, {first, folder_ / "second.scr"});
+  SimulateDrop(editor_, {first, Write("second.scr", "second")});
   EXPECT_EQ(PathLine(), first);
   EXPECT_EQ(Text(), "first");
 }
@@ -155,11 +179,11 @@ TEST_F(EditorTest, FailedSaveKeepsTheOldFileTheTextAndTheWindow) {
   const std::string script = Write("a.scr", "old\r\n");
   OpenEditor(script);
   ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new text");
-  // The new file's name is taken by a folder, then the target is read-only.
-  const std::string blocker = tewo::ReplacementPath(script);
-  ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
-  EditorCommand(ID_EDITOR_SAVE);
-  ::RemoveDirectoryA(blocker.c_str());
+  // Another program holds the file open, then the file is read-only.
+  {
+    const HeldOpen held(script);
+    EditorCommand(ID_EDITOR_SAVE);
+  }
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
   EditorCommand(ID_EDITOR_SAVE);
   ::SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -269,6 +293,16 @@ TEST_F(FindReplaceTest, FindNextWalksForwardByCharacters) {
   Select(0, 0);
   HWND find = OpenDialog(ID_EDITOR_FIND, "a");
   ASSERT_NE(find, nullptr);
+  // The notification's number is every program's: one that is not the open
+  // dialog's is ignored, whatever its lParam points at.
+  FINDREPLACEA foreign{};
+  foreign.lStructSize = sizeof foreign;
+  foreign.Flags = FR_FINDNEXT;
+  foreign.lCustData = 0x10;
+  for (LPARAM lp : {LPARAM{0}, LPARAM{0x10}, reinterpret_cast<LPARAM>(&foreign)}) {
+    ::SendMessageA(editor_, ::RegisterWindowMessageA(FINDMSGSTRINGA), 0, lp);
+  }
+  EXPECT_EQ(Selected(), (Selection{0, 0}));
   const std::vector<Selection> expected = {{2, 3}, {10, 11}};
   for (const Selection& s : expected) {
     Press(find, IDOK);

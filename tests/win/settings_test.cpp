@@ -86,6 +86,14 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsNothing) {
   Close();
   EXPECT_FALSE(::IsWindowVisible(Dialog()));
   EXPECT_TRUE(fake_->messages.empty());
+
+  // A failure that throws stops nothing either.
+  ::ShowWindow(Dialog(), SW_SHOWNA);
+  TestApp().moduleFileNameFails = true;
+  Close();
+  TestApp().moduleFileNameFails = false;
+  EXPECT_FALSE(::IsWindowVisible(Dialog()));
+  EXPECT_TRUE(fake_->messages.empty());
 }
 
 TEST_F(SettingsTest, AReadOnlySettingsFileIsKeptSilently) {
@@ -95,7 +103,7 @@ TEST_F(SettingsTest, AReadOnlySettingsFileIsKeptSilently) {
   ::SetFileAttributesA(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(fake_->messages.empty());
   EXPECT_EQ(ReadFileBytes(SettingsFile()), "1\r\n1\r\n\r\n\r\n\r\n");
-  EXPECT_FALSE(FileExists(SettingsFile() + ".new"));
+  EXPECT_FALSE(NewFileLeftIn(folder_.path()));
 }
 
 }  // namespace

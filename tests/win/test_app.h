@@ -2,6 +2,7 @@
 // The application object of the Win32 tests: a fake user, and an executable
 // folder that each test points at a temporary folder of its own.
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,16 @@
 
 class CTestApp : public CWinApp {
  public:
-  std::string ModuleFileName() const override { return moduleFileName; }
+  std::string ModuleFileName() const override {
+    if (moduleFileNameFails) throw std::runtime_error("the executable's path is not to be had");
+    return moduleFileName;
+  }
 
   // A fresh fake user for the next test.
   FakeSystem& ResetSystem();
 
   std::string moduleFileName;
+  bool moduleFileNameFails = false;  // stands for any failure that throws
 };
 
 CTestApp& TestApp();
