@@ -2,6 +2,7 @@
 add_library(tewo_framework STATIC
   framework/ansi_name.cpp
   framework/dialog.cpp
+  framework/dpi.cpp
   framework/dropped_files.cpp
   framework/edit.cpp
   framework/escape_proof_edit.cpp
@@ -38,6 +39,11 @@ add_library(tewo_ui STATIC
 target_link_libraries(tewo_ui PUBLIC tewo_framework)
 
 set(TEWO_RESOURCE_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/resources/tewo.rc CACHE INTERNAL "")
+# The files the resource script takes in, which the build does not find by itself.
+file(GLOB tewo_icons ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons/*.ico)
+set(TEWO_RESOURCE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/tewo.manifest ${tewo_icons}
+    CACHE INTERNAL "")
+set_source_files_properties(${TEWO_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${TEWO_RESOURCE_DEPENDS}")
 
 add_executable(tewo WIN32
   app/main.cpp
@@ -49,6 +55,10 @@ target_link_libraries(tewo PRIVATE tewo_ui)
 target_include_directories(tewo PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
 if(MINGW)
   target_link_options(tewo PRIVATE -static -mwindows)
+endif()
+if(MSVC)
+  # The resource script brings the manifest; the linker's own would collide with it.
+  target_link_options(tewo PRIVATE /MANIFEST:NO)
 endif()
 
 # The install folder: the program, the factory command template file and the help text.

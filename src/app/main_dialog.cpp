@@ -1,7 +1,11 @@
 #include "app/main_dialog.h"
 
+#include <iterator>
+#include <utility>
+
 #include "app/about_dialog.h"
 #include "editor/script_editor_dialog.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/win_app.h"
 #include "help/help_dialog.h"
@@ -14,11 +18,13 @@ namespace {
 const char kDxfToDwgCaption[] = "※DXFﾌｧｲﾙからAUTOCADﾌｧｲﾙを作成";
 const char kDwgToDxfCaption[] = "※AUTOCADﾌｧｲﾙからDXFﾌｧｲﾙを作成";
 
-HICON LoadButtonIcon(UINT id) {
-  // The glyphs are drawn for 16 by 16 pixels; the system's icon size would
-  // stretch them over the small buttons.
-  return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                         16, 16, LR_DEFAULTCOLOR | LR_SHARED));
+// The glyphs are 16 by 16 pixels at 96 DPI (the icons hold them drawn for
+// the larger sizes too); the system's icon size would stretch them over the
+// small buttons.
+ScopedIcon LoadButtonIcon(UINT id, UINT dpi) {
+  const int size = ScaleToDpi(16, dpi);
+  return ScopedIcon(static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
+                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -30,6 +36,7 @@ const MessageMapEntry<CMainDialog> CMainDialog::kMessageMap[] = {
     MapMessage(WM_CLOSE, &CMainDialog::OnClose),
     MapMessage(WM_SETCURSOR, &CMainDialog::OnSetCursor),
     MapMessage(WM_CTLCOLORSTATIC, &CMainDialog::OnCtlColorStatic),
+    MapMessage(WM_DPICHANGED, &CMainDialog::OnDpiChanged),
     MapCommand(ID_APP_EXIT, &CMainDialog::OnAppExit),
     MapCommand(ID_REGISTER_DXF_TO_DWG, &CMainDialog::OnRegisterDxfToDwg),
     MapCommand(ID_REGISTER_DWG_TO_DXF, &CMainDialog::OnRegisterDwgToDxf),
@@ -70,17 +77,7 @@ BOOL CMainDialog::OnInitDialog() {
 
   sourceList_.SubclassDlgItem(IDC_SOURCE_LIST, this);
 
-  const struct {
-    int button;
-    UINT icon;
-  } kButtonIcons[] = {{IDC_BROWSE_DESTINATION, IDI_BROWSE},
-                      {IDC_DESKTOP, IDI_DESKTOP},
-                      {IDC_CHOOSE_SOURCES, IDI_BROWSE},
-                      {IDC_DELETE_SOURCES, IDI_CLEAR}};
-  for (const auto& b : kButtonIcons) {
-    SendDlgItemMessage(b.button, BM_SETIMAGE, IMAGE_ICON,
-                       reinterpret_cast<LPARAM>(LoadButtonIcon(b.icon)));
-  }
+  SetButtonIcons(WindowDpi(m_hWnd));
 
   SetDlgItemText(IDC_COUNT_LABEL, "FILE=0");
   SetStatus("");
@@ -97,6 +94,28 @@ BOOL CMainDialog::OnInitDialog() {
 
   ReadSettings();
   return TRUE;
+}
+
+void CMainDialog::SetButtonIcons(UINT dpi) {
+  const struct {
+    int button;
+    UINT icon;
+  } kButtonIcons[] = {{IDC_BROWSE_DESTINATION, IDI_BROWSE},
+                      {IDC_DESKTOP, IDI_DESKTOP},
+                      {IDC_CHOOSE_SOURCES, IDI_BROWSE},
+                      {IDC_DELETE_SOURCES, IDI_CLEAR}};
+  static_assert(std::size(kButtonIcons) == kIconButtons);
+  for (std::size_t i = 0; i < kIconButtons; ++i) {
+    ScopedIcon icon = LoadButtonIcon(kButtonIcons[i].icon, dpi);
+    SendDlgItemMessage(kButtonIcons[i].button, BM_SETIMAGE, IMAGE_ICON,
+                       reinterpret_cast<LPARAM>(icon.get()));
+    buttonIcons_[i] = std::move(icon);  // the button no longer shows the one this replaces
+  }
+}
+
+INT_PTR CMainDialog::OnDpiChanged(WPARAM wp, LPARAM) {
+  SetButtonIcons(DpiOfDpiChanged(wp));
+  return FALSE;  // the system scales the dialog and its controls
 }
 
 // Appends the About item and removes Restore, Size and Maximise: positions 0,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include "app/drop_list_box.h"
 #include "framework/ansi_name.h"
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "framework/message_map.h"
 #include "script/script_expansion.h"
 
@@ -45,6 +47,7 @@ class CMainDialog : public CDialog {
   INT_PTR OnClose(WPARAM wp, LPARAM lp);
   INT_PTR OnSetCursor(WPARAM wp, LPARAM lp);
   INT_PTR OnCtlColorStatic(WPARAM wp, LPARAM lp);
+  INT_PTR OnDpiChanged(WPARAM wp, LPARAM lp);
   void OnDxfToDwg();
   void OnDwgToDxf();
   void OnAppExit();
@@ -70,11 +73,16 @@ class CMainDialog : public CDialog {
   void WriteSettings() const noexcept;
 
   void TrimSystemMenu();
+  // Shows the glyphs on the four small buttons at the size for dpi.
+  void SetButtonIcons(UINT dpi);
   void SetHint(int labelId, const std::string& text) const;
   void ShowModeCaption(tewo::ConversionMode mode) const;
 
   static const MessageMapEntry<CMainDialog> kMessageMap[];
 
+  static constexpr std::size_t kIconButtons = 4;
+
   HICON icon_;
+  std::array<ScopedIcon, kIconButtons> buttonIcons_;
   CDropListBox sourceList_;
 };

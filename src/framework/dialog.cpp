@@ -212,6 +212,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     PostNcDestroy();  // may delete this
     return FALSE;
   }
+  // What a window draws itself is sized by its DPI: after a change it is drawn whole again.
+  if (message == WM_DPICHANGED) ::InvalidateRect(m_hWnd, nullptr, TRUE);
   INT_PTR result = FALSE;
   if (OnMessage(message, wp, lp, result)) return result;
   switch (message) {

@@ -1,17 +1,27 @@
 #include "framework/gdi.h"
 
+#include <algorithm>
+
+#include "framework/dpi.h"
+
 namespace {
-void DrawRow(HDC dc, int y, int width, COLORREF colour) {
-  ScopedPen pen(::CreatePen(PS_SOLID, 1, colour));
-  ScopedSelect select(dc, pen.get());
-  ::MoveToEx(dc, 0, y, nullptr);
-  ::LineTo(dc, width, y);
+void FillRows(HDC dc, int top, int height, int width, COLORREF colour) {
+  ScopedBrush brush(::CreateSolidBrush(colour));
+  const RECT rows{0, top, width, top + height};
+  ::FillRect(dc, &rows, brush.get());
 }
 }  // namespace
+
+ScopedFont CreatePixelFont(const char* face, int height) {
+  return ScopedFont(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face));
+}
 
 void DrawEtchedTopEdge(HWND hwnd, HDC dc) {
   RECT client{};
   ::GetClientRect(hwnd, &client);
-  DrawRow(dc, 0, client.right, RGB(128, 128, 128));
-  DrawRow(dc, 1, client.right, RGB(255, 255, 255));
+  const int thickness = std::max(1, ScaleToDpi(1, WindowDpi(hwnd)));
+  FillRows(dc, 0, thickness, client.right, RGB(128, 128, 128));
+  FillRows(dc, thickness, thickness, client.right, RGB(255, 255, 255));
 }

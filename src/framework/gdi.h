@@ -37,6 +37,35 @@ using ScopedFont = ScopedGdiObject<HFONT>;
 using ScopedPen = ScopedGdiObject<HPEN>;
 using ScopedBrush = ScopedGdiObject<HBRUSH>;
 
+// An icon the program loaded itself (not a shared one), destroyed with its owner.
+class ScopedIcon {
+ public:
+  explicit ScopedIcon(HICON icon = nullptr) : icon_(icon) {}
+  ~ScopedIcon() { Reset(); }
+  ScopedIcon(const ScopedIcon&) = delete;
+  ScopedIcon& operator=(const ScopedIcon&) = delete;
+  ScopedIcon(ScopedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+  ScopedIcon& operator=(ScopedIcon&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      icon_ = std::exchange(other.icon_, nullptr);
+    }
+    return *this;
+  }
+
+  HICON get() const { return icon_; }
+  void Reset() {
+    if (icon_ != nullptr) ::DestroyIcon(icon_);
+    icon_ = nullptr;
+  }
+
+ private:
+  HICON icon_;
+};
+
+// A Shift-JIS font of face whose characters are height pixels high (cell height).
+ScopedFont CreatePixelFont(const char* face, int height);
+
 // Selects an object into a device context for the length of a scope.
 class ScopedSelect {
  public:
@@ -66,5 +95,6 @@ class PaintDC {
 };
 
 // Draws the etched edge under a menu bar: a grey line along the client
-// area's top row and a white line along the row below.
+// area's top and a white line below it, each one pixel thick at 96 DPI and
+// thicker at the window's higher DPI.
 void DrawEtchedTopEdge(HWND hwnd, HDC dc);

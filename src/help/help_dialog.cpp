@@ -1,5 +1,8 @@
 #include "help/help_dialog.h"
 
+#include <utility>
+
+#include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "help/help_text.h"
 #include "resources/resource.h"
@@ -8,6 +11,11 @@ namespace {
 
 const char kNoHelpFile[] = "ヘルプファイルがないため実行を中断します。";
 
+// The help text's fixed-pitch font, 12 pixels high at 96 DPI.
+ScopedFont CreateHelpFont(UINT dpi) {
+  return CreatePixelFont("ＭＳ ゴシック", ScaleToDpi(12, dpi));
+}
+
 }  // namespace
 
 const char CHelpDialog::kTitle[] = "説明(TEWO)";
@@ -15,6 +23,7 @@ const char CHelpDialog::kTitle[] = "説明(TEWO)";
 const MessageMapEntry<CHelpDialog> CHelpDialog::kMessageMap[] = {
     MapMessage(WM_CLOSE, &CHelpDialog::OnClose),
     MapMessage(WM_CTLCOLORSTATIC, &CHelpDialog::OnCtlColorStatic),
+    MapMessage(WM_DPICHANGED, &CHelpDialog::OnDpiChanged),
     MapCommand(IDC_HELP_CLOSE, &CHelpDialog::OnCloseButton),
 };
 
@@ -34,15 +43,18 @@ void CHelpDialog::OpenOrFocus(CWnd& owner) {
   RECT rect{};
   ::GetWindowRect(owner.m_hWnd, &ownerRect);
   ::GetWindowRect(window, &rect);
-  ::MoveWindow(window, ownerRect.left + 140, ownerRect.top + 100, rect.right - rect.left,
-               rect.bottom - rect.top, TRUE);
+  const UINT dpi = WindowDpi(owner.m_hWnd);
+  ::MoveWindow(window, ownerRect.left + ScaleToDpi(140, dpi), ownerRect.top + ScaleToDpi(100, dpi),
+               rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
-CHelpDialog::CHelpDialog()
-    : CDialog(IDD_HELP),
-      font_(::CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, "ＭＳ ゴシック")) {}
+CHelpDialog::CHelpDialog() : CDialog(IDD_HELP) {}
+
+void CHelpDialog::SetTextFont(UINT dpi) {
+  ScopedFont font = CreateHelpFont(dpi);
+  SendDlgItemMessage(IDC_HELP_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);  // the font the text showed until now goes only now
+}
 
 bool CHelpDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) {
   return Dispatch<CHelpDialog>(*this, kMessageMap, message, wp, lp, result);
@@ -50,7 +62,8 @@ bool CHelpDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result)
 
 BOOL CHelpDialog::OnInitDialog() {
   CDialog::OnInitDialog();
-  SendDlgItemMessage(IDC_HELP_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  SetTextFont(WindowDpi(m_hWnd));
+  KeepOwnFontOnDpiChange(GetDlgItem(IDC_HELP_TEXT));
   // A help text of any length is shown whole.
   SendDlgItemMessage(IDC_HELP_TEXT, EM_SETLIMITTEXT, 0, 0);
   SetDlgItemText(IDC_HELP_TEXT, "");
@@ -62,6 +75,11 @@ BOOL CHelpDialog::OnInitDialog() {
   }
   SetDlgItemText(IDC_HELP_TEXT, *text);
   return TRUE;  // the system focuses "Close", the first control
+}
+
+INT_PTR CHelpDialog::OnDpiChanged(WPARAM wp, LPARAM) {
+  SetTextFont(DpiOfDpiChanged(wp));
+  return FALSE;  // the system scales the dialog and its controls
 }
 
 void CHelpDialog::OnCloseButton() { PostMessage(WM_CLOSE); }

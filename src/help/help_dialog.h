@@ -6,7 +6,8 @@
 #include "framework/gdi.h"
 #include "framework/message_map.h"
 
-// The help window: the help text file, read-only, in a fixed-pitch font. It
+// The help window: the help text file, read-only, in a fixed-pitch font
+// scaled to the window's DPI. It
 // owns itself: made with new by its opener, it deletes itself (and its font)
 // when its window is gone.
 class CHelpDialog : public CDialog {
@@ -15,7 +16,8 @@ class CHelpDialog : public CDialog {
   static const char kTitle[];
 
   // Focuses the open help window where it stands, or opens a new one with its
-  // top-left corner 140 pixels right of and 100 below owner's.
+  // top-left corner 140 pixels right of and 100 below owner's (at 96 DPI;
+  // scaled to the owner's DPI).
   static void OpenOrFocus(CWnd& owner);
 
   CHelpDialog();
@@ -31,6 +33,8 @@ class CHelpDialog : public CDialog {
  private:
   INT_PTR OnClose(WPARAM wp, LPARAM lp);
   INT_PTR OnCtlColorStatic(WPARAM wp, LPARAM lp);
+  INT_PTR OnDpiChanged(WPARAM wp, LPARAM lp);
+  void SetTextFont(UINT dpi);
   void OnCloseButton();
 
   static const MessageMapEntry<CHelpDialog> kMessageMap[];

@@ -9,6 +9,8 @@
 // Usage: tewo_e2e_tests --tewo-exe=PATH --install-files=FOLDER [gtest flags]
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // The robots measure the tool's windows in real pixels at any DPI.
+  ::SetProcessDPIAware();
   InstallSource& source = TheInstallSource();
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];

@@ -16,7 +16,9 @@ TEST_F(RunningTool, HelpWindowOpensBesideTheMainDialogWithTheInstalledText) {
     RECT m{}, h{};
     ::GetWindowRect(main_, &m);
     ::GetWindowRect(help, &h);
-    return h.left - m.left == 140 && h.top - m.top == 100;
+    // 140 and 100 pixels at 96 DPI, more at a higher one.
+    const UINT dpi = ::GetDpiForWindow(main_);
+    return h.left - m.left == ::MulDiv(140, dpi, 96) && h.top - m.top == ::MulDiv(100, dpi, 96);
   }));
   const std::string installed = ReadFileBytes(install_ / "help.txt");
   ASSERT_GT(installed.size(), 1000u);

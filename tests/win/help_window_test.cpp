@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/dpi.h"
 #include "help/help_dialog.h"
 #include "win/editor_fixture.h"
 
@@ -36,8 +37,10 @@ TEST_F(HelpWindowTest, OpensBesideTheMainDialogWithTheHelpText) {
   RECT main{}, help{};
   ::GetWindowRect(Dialog(), &main);
   ::GetWindowRect(help_, &help);
-  EXPECT_EQ(help.left - main.left, 140);
-  EXPECT_EQ(help.top - main.top, 100);
+  // 140 and 100 pixels at 96 DPI, more at a higher one.
+  const UINT dpi = WindowDpi(Dialog());
+  EXPECT_EQ(help.left - main.left, ScaleToDpi(140, dpi));
+  EXPECT_EQ(help.top - main.top, ScaleToDpi(100, dpi));
   EXPECT_EQ(HelpText(), "line one\r\nline two\r\n");
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(help_, IDC_HELP_CLOSE));
   EXPECT_TRUE(fake_->messages.empty());
@@ -47,8 +50,14 @@ TEST_F(HelpWindowTest, OpensBesideTheMainDialogWithTheHelpText) {
   LOGFONTA font{};
   ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_STREQ(font.lfFaceName, "ＭＳ ゴシック");
-  EXPECT_EQ(font.lfHeight, 12);
+  EXPECT_EQ(font.lfHeight, ScaleToDpi(12, dpi));
   EXPECT_TRUE(::GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
+  // Moved to a screen of 150 %, it takes the font at 18 pixels.
+  RECT suggested = help;
+  ::SendMessageA(help_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, 18);
+  EXPECT_STREQ(font.lfFaceName, "ＭＳ ゴシック");
 
   // A second choice only focuses it where it stands, with the text it has.
   ::SetWindowPos(Dialog(), nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

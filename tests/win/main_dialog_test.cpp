@@ -1,6 +1,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/about_dialog.h"
+#include "framework/dpi.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -188,6 +193,59 @@ TEST_F(MainDialogTest, ControlStylesMatchTheirRoles) {
   EXPECT_NE(::GetMenu(Dialog()), nullptr);
 }
 
+// The width in pixels of the icon a button shows.
+int IconWidth(HWND button) {
+  ICONINFO info{};
+  auto icon = reinterpret_cast<HICON>(::SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0));
+  if (icon == nullptr || !::GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  if (info.hbmMask) ::DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+int FontHeight(HWND control) {
+  LOGFONTA font{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  return font.lfHeight;
+}
+
+// The window moves to a screen of 150 %.
+void AnnounceDpi144(HWND window) {
+  RECT suggested{};
+  ::GetWindowRect(window, &suggested);
+  ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(MainDialogTest, TheManifestBringsVisualStylesAndPerMonitorDpi) {
+  // The buttons are those of the common controls of version 6: they tell their ideal size.
+  SIZE ideal{};
+  EXPECT_TRUE(
+      ::SendMessageA(Item(IDC_SAVE_SCRIPT), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+  EXPECT_GT(ideal.cx, 0);
+  EXPECT_EQ(::GetAwarenessFromDpiAwarenessContext(::GetThreadDpiAwarenessContext()),
+            DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
+TEST_F(MainDialogTest, WhatTheWindowsMakeInPixelsFollowsTheirDpi) {
+  const int kIconButtons[] = {IDC_BROWSE_DESTINATION, IDC_DESKTOP, IDC_CHOOSE_SOURCES,
+                              IDC_DELETE_SOURCES};
+  const UINT dpi = WindowDpi(Dialog());
+  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), ScaleToDpi(16, dpi)) << id;
+  AnnounceDpi144(Dialog());
+  for (int id : kIconButtons) EXPECT_EQ(IconWidth(Item(id)), 24) << id;
+
+  CAboutDialog about;
+  ASSERT_TRUE(about.Create(IDD_ABOUTBOX, dialog_.get()));
+  HWND version = ::GetDlgItem(about.m_hWnd, IDC_ABOUT_VERSION);
+  EXPECT_EQ(FontHeight(version), ScaleToDpi(16, dpi));
+  AnnounceDpi144(about.m_hWnd);
+  EXPECT_EQ(FontHeight(version), 24);
+  about.DestroyWindow();
+}
+
 TEST_F(MainDialogTest, DragIconIsTheApplicationIcon) {
   EXPECT_NE(::SendMessageA(Dialog(), WM_QUERYDRAGICON, 0, 0), 0);
   EXPECT_NE(::SendMessageA(Dialog(), WM_GETICON, ICON_BIG, 0), 0);
@@ -203,9 +261,13 @@ TEST_F(MainDialogTest, PaintsAnEtchedEdgeUnderTheMenu) {
   HDC dc = ::GetDC(Dialog());
   RECT client{};
   ::GetClientRect(Dialog(), &client);
+  // Each line is one pixel thick at 96 DPI, two at 144.
+  const int thickness = std::max(1, ScaleToDpi(1, WindowDpi(Dialog())));
   for (int x : {0, static_cast<int>(client.right / 2), static_cast<int>(client.right - 1)}) {
-    EXPECT_EQ(::GetPixel(dc, x, 0), RGB(128, 128, 128)) << x;
-    EXPECT_EQ(::GetPixel(dc, x, 1), RGB(255, 255, 255)) << x;
+    for (int y = 0; y < thickness; ++y) {
+      EXPECT_EQ(::GetPixel(dc, x, y), RGB(128, 128, 128)) << x << "," << y;
+      EXPECT_EQ(::GetPixel(dc, x, thickness + y), RGB(255, 255, 255)) << x << "," << y;
+    }
   }
   ::ReleaseDC(Dialog(), dc);
 }
