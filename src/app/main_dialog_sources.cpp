@@ -9,6 +9,7 @@
 #include "app/source_files.h"
 #include "common/path_split.h"
 #include "framework/dropped_files.h"
+#include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 
@@ -87,6 +88,7 @@ void CMainDialog::OnChooseSources() {
   if (!AppendKeyHeld()) sourceList_.ResetContent();
   const std::vector<AnsiName> paths = dialog.GetPathNames();
   {
+    const CWaitCursor wait;
     RedrawPause pause(sourceList_.m_hWnd);
     // Room for all of them at once, instead of growing entry by entry.
     std::size_t bytes = 0;
@@ -132,6 +134,7 @@ void CMainDialog::DropSourceFiles(HDROP drop) {
   const UINT count = DroppedItemCount(drop);
   if (!AppendKeyHeld()) sourceList_.ResetContent();
   {
+    const CWaitCursor wait;
     RedrawPause pause(sourceList_.m_hWnd);
     for (UINT i = 0; i < count; ++i) {
       // Folders, and items whose attributes cannot be read, are passed over silently.

@@ -8,6 +8,7 @@
 #include "framework/dropped_files.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
+#include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 
@@ -87,6 +88,7 @@ void CScriptEditorDialog::SetStatus(const std::string& text) const {
 }
 
 void CScriptEditorDialog::Load(const std::string& path) {
+  const CWaitCursor wait;
   store_.clear();
   refused_ = false;
   // An empty path names no file: it cannot be opened, like any other.

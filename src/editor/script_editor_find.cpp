@@ -6,6 +6,7 @@
 #include "editor/find_replace.h"
 #include "editor/script_editor_dialog.h"
 #include "editor/script_text.h"
+#include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -116,6 +117,7 @@ void CScriptEditorDialog::DoFindNext(const tewo::FindRequest& request) {
 }
 
 void CScriptEditorDialog::DoReplace(const tewo::FindRequest& request) {
+  const CWaitCursor wait;
   tewo::Selection selection;
   text_.GetSel(store_, selection.start, selection.end);
   const auto replaced = tewo::ReplaceAtSelection(store_, selection.start, request);
@@ -133,6 +135,7 @@ void CScriptEditorDialog::DoReplace(const tewo::FindRequest& request) {
 }
 
 void CScriptEditorDialog::DoReplaceAll(const tewo::FindRequest& request) {
+  const CWaitCursor wait;
   const tewo::ReplaceAllPlan plan = tewo::PlanReplaceAll(store_, request);
   // The new text is not even built when it would be refused as too big.
   if (!FitsOrRefused(plan.newLength)) return;

@@ -1,6 +1,7 @@
 #include "script/save_script_operation.h"
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,20 @@ std::string AskScriptPath(const ScriptSaveWindow& window) {
   return {};
 }
 
+// The names in folder (which ends in "\\"), read in one listing: a look-up
+// per entry would cost a scan of the folder per missing name on some systems.
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  const std::unique_ptr<void, decltype(&::FindClose)> closer(find, &::FindClose);
+  do {
+    names.emplace_back(data.cFileName);
+  } while (::FindNextFileA(find, &data));
+  return names;
+}
+
 // AutoCAD asks before it replaces a drawing, and takes the script's next line
 // for the answer: the user decides before such a script is written. True
 // when the script is to be saved.
@@ -87,9 +102,7 @@ bool AcceptExistingOutputs(HWND owner, ConversionMode mode, const std::vector<st
   std::size_t existing = 0;
   {
     const CWaitCursor wait;
-    existing = CountExistingOutputs(mode, entries, destination, [](const std::string& path) {
-      return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    });
+    existing = CountExistingOutputs(mode, entries, NamesIn(destination));
   }
   if (existing == 0) return true;
   std::string question = kOutputsExist;

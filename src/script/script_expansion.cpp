@@ -1,8 +1,11 @@
 #include "script/script_expansion.h"
 
+#include <unordered_set>
+
 #include "common/byte_scan.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
+#include "editor/case_folding.h"
 
 namespace tewo {
 
@@ -119,15 +122,18 @@ std::string DestinationPath(std::string_view source, std::string_view folder,
 }
 
 std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
-                                 std::string_view destinationFolder,
-                                 const std::function<bool(const std::string&)>& exists) {
+                                 const std::vector<std::string>& folderNames) {
+  std::unordered_set<std::string> existing;
+  existing.reserve(folderNames.size());
+  for (const std::string& name : folderNames) existing.insert(FoldCase(name));
   const std::string_view extension = NewExtension(mode);
   std::size_t count = 0;
-  std::string path;
+  std::string name;
   for (const std::string& entry : entries) {
-    path.clear();
-    AppendDestination(path, TrimBlanksView(entry), destinationFolder, extension);
-    if (exists(path)) ++count;
+    name.clear();
+    AppendDestination(name, TrimBlanksView(entry), "", extension);
+    FoldCaseInPlace(name);
+    if (existing.count(name) != 0) ++count;
   }
   return count;
 }

@@ -37,11 +37,12 @@ std::string ProposedScriptName(std::string_view lastScriptPath, ConversionMode m
 std::string DestinationPath(std::string_view source, std::string_view folder,
                             std::string_view extension);
 
-// How many entries have an output (DestinationPath in destinationFolder with
-// the mode's new extension) for which exists holds: one look-up per entry.
+// How many entries have an output whose name (the entry's base name and the
+// mode's new extension) is among folderNames, the names in the destination
+// folder. Names compare as the file system compares them, a letter in either
+// case alike. One pass over each list.
 std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
-                                 std::string_view destinationFolder,
-                                 const std::function<bool(const std::string&)>& exists);
+                                 const std::vector<std::string>& folderNames);
 
 using LineSink = std::function<void(std::string_view)>;
 

@@ -119,5 +119,27 @@ TEST(ScriptNames, ProposedNameAndDestination) {
   EXPECT_EQ(DestinationPath("C:\\表\\能", "D:\\表\\", ".dwg"), "D:\\表\\能.dwg");
 }
 
+// Outputs already in the destination: names compare as the file system
+// compares them, and each entry whose output is there counts.
+TEST(ScriptNames, ExistingOutputs) {
+  const std::vector<std::string> folder = {"A.DWG", "ｂ.dwg", "c.dxf", "表.dwg", "d.dwg.bak"};
+  const struct {
+    ConversionMode mode;
+    std::vector<std::string> entries;
+    std::size_t existing;
+  } kCases[] = {
+      {kDxf, {" C:\\x\\a.dxf ", "C:\\y\\Ｂ.dxf", "C:\\z\\表.dxf"}, 3},
+      {kDxf, {"C:\\x\\a.dxf", "D:\\w\\a.dxf"}, 2},  // both would stop AutoCAD
+      {kDxf, {"C:\\x\\c.dxf", "C:\\x\\d.dxf", "C:\\x\\e.dxf"}, 0},
+      {kDwg, {"C:\\x\\c.dwg", "C:\\x\\a.dwg"}, 1},
+      {kDwg, {}, 0},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(CountExistingOutputs(c.mode, c.entries, folder), c.existing)
+        << ::testing::PrintToString(c.entries);
+  }
+  EXPECT_EQ(CountExistingOutputs(kDxf, {"C:\\a.dxf"}, {}), 0u);
+}
+
 }  // namespace
 }  // namespace tewo
