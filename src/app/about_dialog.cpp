@@ -1,7 +1,5 @@
 #include "app/about_dialog.h"
 
-#include <utility>
-
 #include "framework/dpi.h"
 #include "resources/resource.h"
 
@@ -18,14 +16,11 @@ bool CAboutDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result
 BOOL CAboutDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SetVersionFont(WindowDpi(m_hWnd));
-  KeepOwnFontOnDpiChange(GetDlgItem(IDC_ABOUT_VERSION));
   return TRUE;
 }
 
 void CAboutDialog::SetVersionFont(UINT dpi) {
-  ScopedFont font = CreatePixelFont("ＭＳ Ｐゴシック", ScaleToDpi(16, dpi));
-  SendDlgItemMessage(IDC_ABOUT_VERSION, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  versionFont_ = std::move(font);
+  ShowPixelFont(GetDlgItem(IDC_ABOUT_VERSION), "ＭＳ Ｐゴシック", 16, dpi, versionFont_);
 }
 
 INT_PTR CAboutDialog::OnDpiChanged(WPARAM wp, LPARAM) {

@@ -20,8 +20,6 @@ const char kSaveAsTitle[] = "名前をつけて保存";
 const char kLoadStopped[] = "ﾌｧｲﾙが大きいため読込を中断しました！";
 const char kCannotShow[] = "ﾌｧｲﾙが大きいため表示できません！";
 const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
-const char kNameCannotOpen[] = "ﾌｧｲﾙ名に使えない文字があるため開けません！";
-const char kNameCannotSave[] = "ﾌｧｲﾙ名に使えない文字があるため保存できません！";
 
 }  // namespace
 
@@ -147,10 +145,7 @@ void CScriptEditorDialog::OnOpen() {
   if (!folder.empty()) open.m_ofn.lpstrInitialDir = folder.c_str();
   if (open.DoModal() != IDOK) return;
   const AnsiName path = open.GetPathName();
-  if (!path.exact) {
-    ReportMessage(m_hWnd, kNameCannotOpen);
-    return;
-  }
+  if (!NameIsCarried(m_hWnd, path, NameUse::Open)) return;
   SetDlgItemText(IDC_EDITOR_PATH, path.text);
   Load(path.text);
 }
@@ -160,11 +155,7 @@ INT_PTR CScriptEditorDialog::OnDropFiles(WPARAM wp, LPARAM) {
   // Only the first dropped item counts, whatever its name; a folder changes nothing.
   const DroppedItem item = DroppedItemAt(drop, 0);
   ::DragFinish(drop);
-  if (!item.isFile) return 0;
-  if (!item.path.exact) {
-    ReportMessage(m_hWnd, kNameCannotOpen);
-    return 0;
-  }
+  if (!item.isFile || !NameIsCarried(m_hWnd, item.path, NameUse::Open)) return 0;
   SetDlgItemText(IDC_EDITOR_PATH, item.path.text);
   Load(item.path.text);
   return 0;
@@ -187,10 +178,7 @@ void CScriptEditorDialog::OnSaveAs() {
   save.m_ofn.lpstrTitle = kSaveAsTitle;
   if (save.DoModal() != IDOK) return;
   const AnsiName chosen = save.GetPathName();
-  if (!chosen.exact) {
-    ReportMessage(m_hWnd, kNameCannotSave);
-    return;
-  }
+  if (!NameIsCarried(m_hWnd, chosen, NameUse::Save)) return;
   currentPath_ = chosen.text;
   SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
   WriteText(currentPath_);

@@ -1,5 +1,7 @@
 #include "framework/ansi_name.h"
 
+#include "framework/wnd.h"
+
 namespace {
 
 int Length(std::size_t size) { return static_cast<int>(size); }
@@ -23,6 +25,13 @@ AnsiName ToAnsiName(std::wstring_view wide) {
   // would name the other one.
   name.exact = !usedDefault && ToWide(name.text) == wide;
   return name;
+}
+
+bool NameIsCarried(HWND owner, const AnsiName& name, NameUse use) {
+  if (name.exact) return true;
+  ReportMessage(owner, use == NameUse::Open ? "ﾌｧｲﾙ名に使えない文字があるため開けません！"
+                                            : "ﾌｧｲﾙ名に使えない文字があるため保存できません！");
+  return false;
 }
 
 std::wstring ToWide(std::string_view ansi) {

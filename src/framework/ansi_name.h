@@ -21,6 +21,14 @@ struct AnsiName {
 // has its own code, without best-fit look-alikes, and converts back to itself.
 AnsiName ToAnsiName(std::wstring_view wide);
 
+// What a refused name was to be used for, which the user is told.
+enum class NameUse { Open, Save };
+
+// True when name converts exactly. Otherwise the user is told (beep and a
+// message owned by owner) that the file cannot be opened or saved for its
+// name, and false.
+bool NameIsCarried(HWND owner, const AnsiName& name, NameUse use);
+
 // The wide form of an ANSI text.
 std::wstring ToWide(std::string_view ansi);
 

@@ -1,6 +1,7 @@
 #include "framework/gdi.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/dpi.h"
 
@@ -10,12 +11,20 @@ void FillRows(HDC dc, int top, int height, int width, COLORREF colour) {
   const RECT rows{0, top, width, top + height};
   ::FillRect(dc, &rows, brush.get());
 }
-}  // namespace
 
 ScopedFont CreatePixelFont(const char* face, int height) {
   return ScopedFont(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                                   DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+}  // namespace
+
+void ShowPixelFont(HWND control, const char* face, int height, UINT dpi, ScopedFont& held) {
+  ScopedFont font = CreatePixelFont(face, ScaleToDpi(height, dpi));
+  ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  held = std::move(font);
+  KeepOwnFontOnDpiChange(control);
 }
 
 void DrawEtchedTopEdge(HWND hwnd, HDC dc) {

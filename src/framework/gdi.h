@@ -6,16 +6,16 @@
 
 #include <utility>
 
-template <class Handle>
-class ScopedGdiObject {
+// Owns a handle that Release gives back to the system.
+template <class Handle, class Release>
+class ScopedHandle {
  public:
-  explicit ScopedGdiObject(Handle handle = nullptr) : handle_(handle) {}
-  ~ScopedGdiObject() { Reset(); }
-  ScopedGdiObject(const ScopedGdiObject&) = delete;
-  ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-  ScopedGdiObject(ScopedGdiObject&& other) noexcept
-      : handle_(std::exchange(other.handle_, nullptr)) {}
-  ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
+  explicit ScopedHandle(Handle handle = nullptr) : handle_(handle) {}
+  ~ScopedHandle() { Reset(); }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  ScopedHandle(ScopedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  ScopedHandle& operator=(ScopedHandle&& other) noexcept {
     if (this != &other) {
       Reset();
       handle_ = std::exchange(other.handle_, nullptr);
@@ -25,7 +25,7 @@ class ScopedGdiObject {
 
   Handle get() const { return handle_; }
   void Reset() {
-    if (handle_ != nullptr) ::DeleteObject(handle_);
+    if (handle_ != nullptr) Release{}(handle_);
     handle_ = nullptr;
   }
 
@@ -33,38 +33,26 @@ class ScopedGdiObject {
   Handle handle_;
 };
 
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+struct DestroyIconHandle {
+  void operator()(HICON icon) const { ::DestroyIcon(icon); }
+};
+
+template <class Handle>
+using ScopedGdiObject = ScopedHandle<Handle, DeleteGdiObject>;
 using ScopedFont = ScopedGdiObject<HFONT>;
 using ScopedPen = ScopedGdiObject<HPEN>;
 using ScopedBrush = ScopedGdiObject<HBRUSH>;
+// An icon the program loaded itself (not a shared one).
+using ScopedIcon = ScopedHandle<HICON, DestroyIconHandle>;
 
-// An icon the program loaded itself (not a shared one), destroyed with its owner.
-class ScopedIcon {
- public:
-  explicit ScopedIcon(HICON icon = nullptr) : icon_(icon) {}
-  ~ScopedIcon() { Reset(); }
-  ScopedIcon(const ScopedIcon&) = delete;
-  ScopedIcon& operator=(const ScopedIcon&) = delete;
-  ScopedIcon(ScopedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  ScopedIcon& operator=(ScopedIcon&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      icon_ = std::exchange(other.icon_, nullptr);
-    }
-    return *this;
-  }
-
-  HICON get() const { return icon_; }
-  void Reset() {
-    if (icon_ != nullptr) ::DestroyIcon(icon_);
-    icon_ = nullptr;
-  }
-
- private:
-  HICON icon_;
-};
-
-// A Shift-JIS font of face whose characters are height pixels high (cell height).
-ScopedFont CreatePixelFont(const char* face, int height);
+// Shows on control a Shift-JIS font of face whose characters are height
+// pixels high (cell height) at 96 DPI, scaled to dpi, and keeps the control
+// from taking the dialog's font when the DPI changes. held keeps the font
+// alive; the one it held before goes only once the control no longer shows it.
+void ShowPixelFont(HWND control, const char* face, int height, UINT dpi, ScopedFont& held);
 
 // Selects an object into a device context for the length of a scope.
 class ScopedSelect {

@@ -1,7 +1,5 @@
 #include "help/help_dialog.h"
 
-#include <utility>
-
 #include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "help/help_text.h"
@@ -10,11 +8,6 @@
 namespace {
 
 const char kNoHelpFile[] = "ヘルプファイルがないため実行を中断します。";
-
-// The help text's fixed-pitch font, 12 pixels high at 96 DPI.
-ScopedFont CreateHelpFont(UINT dpi) {
-  return CreatePixelFont("ＭＳ ゴシック", ScaleToDpi(12, dpi));
-}
 
 }  // namespace
 
@@ -51,9 +44,8 @@ void CHelpDialog::OpenOrFocus(CWnd& owner) {
 CHelpDialog::CHelpDialog() : CDialog(IDD_HELP) {}
 
 void CHelpDialog::SetTextFont(UINT dpi) {
-  ScopedFont font = CreateHelpFont(dpi);
-  SendDlgItemMessage(IDC_HELP_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  font_ = std::move(font);  // the font the text showed until now goes only now
+  // The help text's fixed-pitch font, 12 pixels high at 96 DPI.
+  ShowPixelFont(GetDlgItem(IDC_HELP_TEXT), "ＭＳ ゴシック", 12, dpi, font_);
 }
 
 bool CHelpDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) {
@@ -63,7 +55,6 @@ bool CHelpDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result)
 BOOL CHelpDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SetTextFont(WindowDpi(m_hWnd));
-  KeepOwnFontOnDpiChange(GetDlgItem(IDC_HELP_TEXT));
   // A help text of any length is shown whole.
   SendDlgItemMessage(IDC_HELP_TEXT, EM_SETLIMITTEXT, 0, 0);
   SetDlgItemText(IDC_HELP_TEXT, "");

@@ -75,9 +75,7 @@ std::string AskScriptPath(const ScriptSaveWindow& window) {
   if (!folder.empty()) save.m_ofn.lpstrInitialDir = folder.c_str();
   if (save.DoModal() != IDOK) return {};
   const AnsiName path = save.GetPathName();
-  if (path.exact) return path.text;
-  ReportMessage(window.dialog.m_hWnd, "ﾌｧｲﾙ名に使えない文字があるため保存できません！");
-  return {};
+  return NameIsCarried(window.dialog.m_hWnd, path, NameUse::Save) ? path.text : std::string();
 }
 
 // The names in folder (which ends in "\\"), read in one listing: a look-up

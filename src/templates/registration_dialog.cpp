@@ -32,7 +32,6 @@ const char kCannotRead[] = "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙがないため実�
 const char kCannotSave[] = "ｺﾏﾝﾄﾞﾌｧｲﾙの保存に失敗しました。";
 const char kLoadIncomplete[] =
     "ｺﾏﾝﾄﾞ登録ﾌｧｲﾙを読み込めなかったため保存できません。\n画面を閉じて開き直してください。";
-const char kNameCannotOpen[] = "ﾌｧｲﾙ名に使えない文字があるため開けません！";
 
 }  // namespace
 
@@ -102,10 +101,7 @@ INT_PTR CRegistrationDialog::OnDropFiles(WPARAM wp, LPARAM) {
   const DroppedItem item = DroppedItemAt(drop, 0);
   ::DragFinish(drop);
   // A file whose name would reach the file functions as another name changes nothing.
-  if (item.isFile && !item.path.exact) {
-    ReportMessage(m_hWnd, kNameCannotOpen);
-    return 0;
-  }
+  if (item.isFile && !NameIsCarried(m_hWnd, item.path, NameUse::Open)) return 0;
 
   // The dialog is emptied first; a folder then leaves it empty, which a
   // Save writes as such.

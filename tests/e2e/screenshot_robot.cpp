@@ -56,8 +56,9 @@ void Shoot(const char* name, HWND window) {
   if (std::fgets(line, sizeof line, stdin) == nullptr) std::exit(1);
 }
 
-bool Fail(const char* what, DWORD pid) {
-  std::fprintf(stderr, "screenshot robot: %s\n%s", what, robot::DescribeWindows(pid).c_str());
+bool Fail(const std::string& what, DWORD pid) {
+  std::fprintf(stderr, "screenshot robot: %s\n%s", what.c_str(),
+               robot::DescribeWindows(pid).c_str());
   return false;
 }
 
@@ -81,33 +82,30 @@ bool Run(DWORD pid) {
   }
   Shoot("main", main);
 
-  robot::ChooseMenuCommand(main, ID_REGISTER_DWG_TO_DXF);
-  HWND registration = robot::WaitForWindow(pid, "ｺﾏﾝﾄﾞ登録2 DWG to DXF");
-  if (registration == nullptr) return Fail("the registration dialog did not appear", pid);
-  Shoot("registration", registration);
-  robot::PressButton(registration, IDC_REGISTER_CLOSE);
-  robot::WaitUntil([&] { return !::IsWindow(registration); });
-
-  robot::PressButton(main, IDC_EDIT_SCRIPT);
-  HWND editor = robot::WaitForWindow(pid, "簡易ｽｸﾘﾌﾟﾄｴﾃﾞｨﾀｰ");
-  if (editor == nullptr) return Fail("the editor did not appear", pid);
-  Shoot("editor", editor);
-  ::PostMessageA(editor, WM_CLOSE, 0, 0);
-  robot::WaitUntil([&] { return !::IsWindow(editor); });
-
-  robot::ChooseMenuCommand(main, ID_HELP_CONTENTS);
-  HWND help = robot::WaitForWindow(pid, "説明(TEWO)");
-  if (help == nullptr) return Fail("the help window did not appear", pid);
-  Shoot("help", help);
-  ::PostMessageA(help, WM_CLOSE, 0, 0);
-  robot::WaitUntil([&] { return !::IsWindow(help); });
-
-  robot::ChooseMenuCommand(main, ID_APP_ABOUT);
-  HWND about = robot::WaitForWindow(pid, "TEWOのﾊﾞｰｼﾞｮﾝ情報");
-  if (about == nullptr) return Fail("the About box did not appear", pid);
-  Shoot("about", about);
-  robot::PressButton(about, IDOK);
-  robot::WaitUntil([&] { return !::IsWindow(about); });
+  // Each window opened from the main dialog: shot, then closed.
+  const struct {
+    bool menu;  // a menu command of the main dialog, else its button
+    int command;
+    const char* title;
+    const char* name;
+  } kWindows[] = {
+      {true, ID_REGISTER_DWG_TO_DXF, "ｺﾏﾝﾄﾞ登録2 DWG to DXF", "registration"},
+      {false, IDC_EDIT_SCRIPT, "簡易ｽｸﾘﾌﾟﾄｴﾃﾞｨﾀｰ", "editor"},
+      {true, ID_HELP_CONTENTS, "説明(TEWO)", "help"},
+      {true, ID_APP_ABOUT, "TEWOのﾊﾞｰｼﾞｮﾝ情報", "about"},
+  };
+  for (const auto& w : kWindows) {
+    if (w.menu) {
+      robot::ChooseMenuCommand(main, w.command);
+    } else {
+      robot::PressButton(main, w.command);
+    }
+    HWND window = robot::WaitForWindow(pid, w.title);
+    if (window == nullptr) return Fail(std::string(w.title) + " did not appear", pid);
+    Shoot(w.name, window);
+    ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    robot::WaitUntil([&] { return !::IsWindow(window); });
+  }
 
   robot::ChooseMenuCommand(main, ID_APP_EXIT);
   return true;

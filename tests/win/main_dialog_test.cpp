@@ -219,17 +219,17 @@ void AnnounceDpi144(HWND window) {
   ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
 }
 
-TEST_F(MainDialogTest, TheManifestBringsVisualStylesAndPerMonitorDpi) {
-  // The buttons are those of the common controls of version 6: they tell their ideal size.
+// The manifest brings the common controls of version 6 (their buttons tell
+// their ideal size) and per-monitor DPI, and what the windows make in pixels
+// follows their DPI.
+TEST_F(MainDialogTest, TheManifestsDpiAwarenessScalesWhatTheWindowsMakeInPixels) {
   SIZE ideal{};
   EXPECT_TRUE(
       ::SendMessageA(Item(IDC_SAVE_SCRIPT), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
   EXPECT_GT(ideal.cx, 0);
   EXPECT_EQ(::GetAwarenessFromDpiAwarenessContext(::GetThreadDpiAwarenessContext()),
             DPI_AWARENESS_PER_MONITOR_AWARE);
-}
 
-TEST_F(MainDialogTest, WhatTheWindowsMakeInPixelsFollowsTheirDpi) {
   const int kIconButtons[] = {IDC_BROWSE_DESTINATION, IDC_DESKTOP, IDC_CHOOSE_SOURCES,
                               IDC_DELETE_SOURCES};
   const UINT dpi = WindowDpi(Dialog());
