@@ -24,13 +24,6 @@ std::size_t CountBareLineFeeds(std::string_view text) {
 
 }  // namespace
 
-void CutAtEndOfFileMark(std::string& bytes) {
-  const void* mark = std::memchr(bytes.data(), kEndOfFileMark, bytes.size());
-  if (mark != nullptr) {
-    bytes.resize(static_cast<std::size_t>(static_cast<const char*>(mark) - bytes.data()));
-  }
-}
-
 std::string WithCrLf(std::string text) {
   // One pass counts; a text that needs no change is handed back as it is.
   const std::size_t bare = CountBareLineFeeds(text);

@@ -24,14 +24,14 @@ using test::TempDir;
 // A writer of the tool, writing a small or a large (4 MB) content to path.
 struct Writer {
   const char* name;
-  std::function<bool(const std::string& path, bool large)> write;
+  std::function<WriteResult(const std::string& path, bool large)> write;
 };
 
 const Writer kWriters[] = {
     {"script",
      [](const std::string& path, bool large) {
        ScriptFileWriter script;
-       if (!script.Create(path)) return false;
+       if (!script.Create(path)) return WriteResult{};
        for (int i = 0; i < (large ? 200000 : 2); ++i) script.WriteLine("OPEN C:\\d\\a.dwg 16");
        return script.Finish();
      }},
@@ -71,7 +71,7 @@ TEST(WriteFailures, TheOldFileStaysWhole) {
     small.rlim_cur = 64 * 1024;
     auto previous = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writer.write(path, true);
+    const bool written = writer.write(path, true).ok;
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
@@ -109,10 +109,10 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
     std::size_t pathLength;
     std::size_t longestNewPath;
   } kCases[] = {
-      {folder.size() + 5, kMaxPathBytes},
-      {kMaxPathBytes - 3, kMaxPathBytes},
-      {kMaxPathBytes, kMaxPathBytes},
-      {kMaxPathBytes + 40, kMaxPathBytes + 40},
+      {folder.size() + 5, kMaxPathChars},
+      {kMaxPathChars - 3, kMaxPathChars},
+      {kMaxPathChars, kMaxPathChars},
+      {kMaxPathChars + 40, kMaxPathChars + 40},
   };
   for (const auto& c : kCases) {
     const std::string path = folder + std::string(c.pathLength - folder.size(), 'n');
