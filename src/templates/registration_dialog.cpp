@@ -3,11 +3,11 @@
 #include <array>
 #include <exception>
 
+#include "common/file_write.h"
 #include "framework/dropped_files.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "script/template_file_location.h"
-#include "common/file_write.h"
 #include "script/template_file_writer.h"
 
 namespace {
@@ -147,7 +147,7 @@ void CRegistrationDialog::Save() {
   const std::string text =
       tewo::FormatTemplateFile(layout_, editLines, loaded_.otherModeStores, precision);
   // The file is replaced whole or not at all; on failure the edits stay for another try.
-  const tewo::WriteResult written = tewo::WriteTemplateFile(
-      tewo::CommandTemplateFilePath(), text, &AfxGetApp()->System().Files());
+  const tewo::WriteResult written = tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text,
+                                                            &AfxGetApp()->System().Files());
   if (!written) ReportMessage(m_hWnd, tewo::WithWhereKept(kCannotSave, written));
 }

@@ -11,6 +11,7 @@
 
 #include "app/settings_file.h"
 #include "common/file_write.h"
+#include "common/mbcs.h"
 #include "editor/script_text.h"
 #include "script/script_file.h"
 #include "script/template_file_writer.h"
@@ -126,6 +127,36 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
       EXPECT_EQ(test::ReadBytes(created), "");
       std::filesystem::remove(created);
     }
+  }
+}
+
+// A folder that leaves little room, counted in characters (a double-byte
+// character counts once): the new name takes the whole room, and the one
+// name of a small room that nobody holds is found.
+TEST(WriteFailures, LittleRoomStillGivesANewName) {
+  const struct {
+    std::size_t room;
+    std::string unit;  // the folders' names are made of it
+    bool allButOneTaken;
+  } kCases[] = {{1, "d", true}, {2, "\x83\x41", true}, {3, "\x83\x41", false}, {5, "d", false}};
+  const auto chars = [](const std::string& text) { return CharCountBefore(text, text.size()); };
+  for (const auto& c : kCases) {
+    TempDir dir;
+    std::string folder = dir.path() + "/";
+    for (std::size_t rest; (rest = kMaxPathChars - c.room - chars(folder)) > 0;) {
+      for (std::size_t i = 0; i < (rest > 101 ? 50 : rest - 1); ++i) folder += c.unit;
+      std::filesystem::create_directory(folder += "/");
+    }
+    for (std::size_t n = 0; c.allButOneTaken && n + 1 < (c.room == 1 ? 36u : 36u * 36u); ++n) {
+      std::string name;
+      for (std::size_t i = 0, k = n; i < c.room; ++i, k /= 36)
+        name += "0123456789abcdefghijklmnopqrstuvwxyz"[k % 36];
+      test::WriteBytes(folder + name, "");
+    }
+    const std::string created = CreateReplacementFile(folder + "t");
+    EXPECT_EQ(chars(created), kMaxPathChars) << c.room;
+    EXPECT_EQ(created[folder.size()] == '~', c.room > 3);
+    EXPECT_TRUE(!c.allButOneTaken || created == folder + std::string(c.room, 'z'));
   }
 }
 
