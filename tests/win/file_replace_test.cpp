@@ -1,99 +1,85 @@
-// Replacing a file against every outcome Windows documents for ReplaceFileA,
-// of which Wine produces only success: a stand-in leaves the files as each
-// outcome leaves them. Afterwards the target holds the old or the new content
-// whole, or the result names the files where each content was kept.
-#include <windows.h>
-#include <gtest/gtest.h>
-
+// Replacing a file against every outcome Windows documents for ReplaceFileA
+// (Wine gives only success), each left on disk by a stand-in for the call.
+#include <filesystem>
 #include <map>
 #include <set>
-#include <string>
 
 #include "common/file_write.h"
+#include "common/path_split.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
 
 enum class Left { Replaced, NothingChanged, TargetGone, OldUnderBackup };
 
-struct Outcome {
-  const char* name;
-  Left left;         // the files as the call leaves them
-  DWORD error;       // what the call reports
-  int failingMoves;  // how many of the moves after it fail
-};
-
 class OutcomeCalls : public tewo::FileCalls {
  public:
-  explicit OutcomeCalls(const Outcome& outcome) : outcome_(outcome) {}
+  OutcomeCalls(Left left, DWORD error, int failingMoves)
+      : left_(left), error_(error), failingMoves_(failingMoves) {}
   BOOL Replace(const char* replaced, const char* replacement, const char* backup) const override {
-    if (outcome_.left == Left::Replaced) return FileCalls::Replace(replaced, replacement, backup);
-    if (outcome_.left == Left::TargetGone) ::DeleteFileA(replaced);
-    if (outcome_.left == Left::OldUnderBackup) ::MoveFileA(replaced, backup);
-    ::SetLastError(outcome_.error);
+    if (left_ == Left::Replaced) return FileCalls::Replace(replaced, replacement, backup);
+    if (left_ == Left::TargetGone) ::DeleteFileA(replaced);
+    if (left_ == Left::OldUnderBackup) ::MoveFileA(replaced, backup);
+    ::SetLastError(error_);
     return FALSE;
   }
+  // The first failingMoves moves after the call fail.
   BOOL Move(const char* from, const char* to) const override {
-    return ++moves_ > outcome_.failingMoves && FileCalls::Move(from, to);
+    return ++moves_ > failingMoves_ && FileCalls::Move(from, to);
   }
 
  private:
-  const Outcome& outcome_;
+  Left left_;
+  DWORD error_;
+  int failingMoves_;
   mutable int moves_ = 0;
 };
 
-// The files of folder other than except: content to path.
-std::map<std::string, std::string> FilesBeside(const std::string& folder,
-                                               const std::string& except) {
+// The files beside target, by content.
+std::map<std::string, std::string> FilesBeside(const std::string& target) {
   std::map<std::string, std::string> files;
-  WIN32_FIND_DATAA data;
-  HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
-  do {
-    const std::string path = folder + "\\" + data.cFileName;
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && path != except) {
-      files[ReadFileBytes(path)] = path;
-    }
-  } while (::FindNextFileA(find, &data));
-  ::FindClose(find);
+  for (const auto& entry : std::filesystem::directory_iterator(tewo::FolderOf(target))) {
+    if (entry.path().string() != target)
+      files[ReadFileBytes(entry.path().string())] = entry.path().string();
+  }
   return files;
 }
 
 TEST(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereItIs) {
   const struct {
-    Outcome outcome;
+    const char* name;
+    OutcomeCalls calls;
     bool ok;
     const char* target;            // content afterwards; null: no file
-    std::set<std::string> beside;  // contents left beside it
+    std::set<std::string> beside;  // contents left beside it, which the result names
   } kRows[] = {
-      {{"success", Left::Replaced, 0, 0}, true, "new", {}},
-      {{"1175 nothing changed", Left::NothingChanged, 1175, 0}, false, "old", {}},
-      {{"1176 with a backup name", Left::NothingChanged, 1176, 0}, false, "old", {}},
-      {{"1176 as without one", Left::TargetGone, 1176, 0}, true, "new", {}},
-      {{"1176 as without one, move fails", Left::TargetGone, 1176, 9}, false, nullptr, {"new"}},
-      {{"1177, the new file moves", Left::OldUnderBackup, 1177, 0}, true, "new", {}},
-      {{"1177, the backup moves back", Left::OldUnderBackup, 1177, 1}, false, "old", {}},
-      {{"1177, nothing moves", Left::OldUnderBackup, 1177, 9}, false, nullptr, {"old", "new"}},
-      {{"sharing violation", Left::NothingChanged, ERROR_SHARING_VIOLATION, 0}, false, "old", {}},
-      {{"access denied", Left::NothingChanged, ERROR_ACCESS_DENIED, 0}, false, "old", {}},
+      {"success", {Left::Replaced, 0, 0}, true, "new", {}},
+      {"1175", {Left::NothingChanged, 1175, 0}, false, "old", {}},
+      {"1176 with a backup name", {Left::NothingChanged, 1176, 0}, false, "old", {}},
+      {"1176 as without one", {Left::TargetGone, 1176, 0}, true, "new", {}},
+      {"1176 as without one, no move", {Left::TargetGone, 1176, 9}, false, nullptr, {"new"}},
+      {"1177, the new file moves", {Left::OldUnderBackup, 1177, 0}, true, "new", {}},
+      {"1177, the old file moves back", {Left::OldUnderBackup, 1177, 1}, false, "old", {}},
+      {"1177, no move", {Left::OldUnderBackup, 1177, 9}, false, nullptr, {"old", "new"}},
+      {"sharing violation", {Left::NothingChanged, ERROR_SHARING_VIOLATION, 0}, false, "old", {}},
+      {"access denied", {Left::NothingChanged, ERROR_ACCESS_DENIED, 0}, false, "old", {}},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.outcome.name);
+    SCOPED_TRACE(row.name);
     TempFolder folder;
     const std::string target = folder / "target.scr";
     WriteFileBytes(target, "old");
-    const OutcomeCalls calls(row.outcome);
-    const tewo::WriteResult result = tewo::WriteFileReplacing(target, "new", &calls);
+    const tewo::WriteResult result = tewo::WriteFileReplacing(target, "new", &row.calls);
     EXPECT_EQ(result.ok, row.ok);
     EXPECT_EQ(FileExists(target) ? ReadFileBytes(target) : "none",
               row.target ? row.target : "none");
-    auto beside = FilesBeside(folder.path(), target);
+    auto beside = FilesBeside(target);
     EXPECT_EQ(beside.size(), row.beside.size());
     EXPECT_EQ(result.oldContentAt, row.beside.count("old") ? beside["old"] : "");
     EXPECT_EQ(result.newContentAt, row.beside.count("new") ? beside["new"] : "");
   }
 }
 
-// The user learns the names from the writer's own message.
 using ReplaceThroughScriptSave = MainDialogTest;
 
 TEST_F(ReplaceThroughScriptSave, TheMessageNamesWhereEachContentWasKept) {
@@ -102,18 +88,17 @@ TEST_F(ReplaceThroughScriptSave, TheMessageNamesWhereEachContentWasKept) {
   WriteFileBytes(script, "old");
   SetText(IDC_DESTINATION, folder_.path());
   AddEntries({"C:\\a.dxf"});
-  const Outcome nothingMoves{"1177", Left::OldUnderBackup, 1177, 9};
-  const OutcomeCalls calls(nothingMoves);
+  const OutcomeCalls calls(Left::OldUnderBackup, 1177, 9);
   fake_->files = &calls;
   fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, script); };
   Click(IDC_SAVE_SCRIPT);
-  auto beside = FilesBeside(folder_.path(), script);
-  const std::string written = "NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + folder_ / "a.dwg\r\n";
+  fake_->files = nullptr;
+  auto beside = FilesBeside(script);
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{
                 "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！\n元の内容は次のﾌｧｲﾙに残っています：" +
-                beside["old"] + "\n新しい内容は次のﾌｧｲﾙに残っています：" + beside[written]});
-  fake_->files = nullptr;
+                beside["old"] + "\n新しい内容は次のﾌｧｲﾙに残っています：" +
+                beside["NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + folder_ / "a.dwg\r\n"]});
 }
 
 }  // namespace
