@@ -2,103 +2,95 @@
 // (Wine gives only success), each left on disk by a stand-in for the call.
 #include <filesystem>
 #include <map>
-#include <set>
 
 #include "common/file_write.h"
 #include "common/path_split.h"
-#include "win/main_dialog_fixture.h"
+#include "win/editor_fixture.h"
 
 namespace {
 
 enum class Left { Replaced, NothingChanged, TargetGone, OldUnderBackup };
 
-class OutcomeCalls : public tewo::FileCalls {
- public:
-  OutcomeCalls(Left left, DWORD error, int failingMoves)
-      : left_(left), error_(error), failingMoves_(failingMoves) {}
+// The call leaves the files as left says and reports error; the first
+// failingMoves moves after it fail.
+struct OutcomeCalls : tewo::FileCalls {
+  OutcomeCalls(Left l, DWORD e, int f) : left(l), error(e), failingMoves(f) {}
   BOOL Replace(const char* replaced, const char* replacement, const char* backup) const override {
-    if (left_ == Left::Replaced) return FileCalls::Replace(replaced, replacement, backup);
-    if (left_ == Left::TargetGone) ::DeleteFileA(replaced);
-    if (left_ == Left::OldUnderBackup) ::MoveFileA(replaced, backup);
-    ::SetLastError(error_);
+    if (left == Left::Replaced) return FileCalls::Replace(replaced, replacement, backup);
+    if (left == Left::TargetGone) ::DeleteFileA(replaced);
+    if (left == Left::OldUnderBackup) ::MoveFileA(replaced, backup);
+    ::SetLastError(error);
     return FALSE;
   }
-  // The first failingMoves moves after the call fail.
   BOOL Move(const char* from, const char* to) const override {
-    return ++moves_ > failingMoves_ && FileCalls::Move(from, to);
+    return ++moves > failingMoves && FileCalls::Move(from, to);
   }
-
- private:
-  Left left_;
-  DWORD error_;
-  int failingMoves_;
-  mutable int moves_ = 0;
+  Left left;
+  DWORD error;
+  int failingMoves;
+  mutable int moves = 0;
 };
 
-// The files beside target, by content.
+// The files beside target: content to path.
 std::map<std::string, std::string> FilesBeside(const std::string& target) {
   std::map<std::string, std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(tewo::FolderOf(target))) {
-    if (entry.path().string() != target)
-      files[ReadFileBytes(entry.path().string())] = entry.path().string();
+    const std::string path = entry.path().string();
+    if (path != target) files[ReadFileBytes(path)] = path;
   }
   return files;
 }
 
 TEST(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereItIs) {
+  // What is seen after writing "new" over "old": ok or failed, the target's
+  // content, the contents under the names the result gives, the files beside.
   const struct {
     const char* name;
     OutcomeCalls calls;
-    bool ok;
-    const char* target;            // content afterwards; null: no file
-    std::set<std::string> beside;  // contents left beside it, which the result names
+    const char* seen;
   } kRows[] = {
-      {"success", {Left::Replaced, 0, 0}, true, "new", {}},
-      {"1175", {Left::NothingChanged, 1175, 0}, false, "old", {}},
-      {"1176 with a backup name", {Left::NothingChanged, 1176, 0}, false, "old", {}},
-      {"1176 as without one", {Left::TargetGone, 1176, 0}, true, "new", {}},
-      {"1176 as without one, no move", {Left::TargetGone, 1176, 9}, false, nullptr, {"new"}},
-      {"1177, the new file moves", {Left::OldUnderBackup, 1177, 0}, true, "new", {}},
-      {"1177, the old file moves back", {Left::OldUnderBackup, 1177, 1}, false, "old", {}},
-      {"1177, no move", {Left::OldUnderBackup, 1177, 9}, false, nullptr, {"old", "new"}},
-      {"sharing violation", {Left::NothingChanged, ERROR_SHARING_VIOLATION, 0}, false, "old", {}},
-      {"access denied", {Left::NothingChanged, ERROR_ACCESS_DENIED, 0}, false, "old", {}},
+      {"success", {Left::Replaced, 0, 0}, "ok new - - 0"},
+      {"1175", {Left::NothingChanged, 1175, 0}, "failed old - - 0"},
+      {"1176 with a backup name", {Left::NothingChanged, 1176, 0}, "failed old - - 0"},
+      {"1176 as without one", {Left::TargetGone, 1176, 0}, "ok new - - 0"},
+      {"1176 as without one, no move", {Left::TargetGone, 1176, 9}, "failed - - new 1"},
+      {"1177, the new file moves", {Left::OldUnderBackup, 1177, 0}, "ok new - - 0"},
+      {"1177, the old file moves back", {Left::OldUnderBackup, 1177, 1}, "failed old - - 0"},
+      {"1177, no move", {Left::OldUnderBackup, 1177, 9}, "failed - old new 2"},
+      {"sharing violation", {Left::NothingChanged, ERROR_SHARING_VIOLATION, 0}, "failed old - - 0"},
+      {"access denied", {Left::NothingChanged, ERROR_ACCESS_DENIED, 0}, "failed old - - 0"},
+  };
+  const auto content = [](const std::string& path) -> std::string {
+    return FileExists(path) ? ReadFileBytes(path) : "-";
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.name);
     TempFolder folder;
     const std::string target = folder / "target.scr";
     WriteFileBytes(target, "old");
     const tewo::WriteResult result = tewo::WriteFileReplacing(target, "new", &row.calls);
-    EXPECT_EQ(result.ok, row.ok);
-    EXPECT_EQ(FileExists(target) ? ReadFileBytes(target) : "none",
-              row.target ? row.target : "none");
-    auto beside = FilesBeside(target);
-    EXPECT_EQ(beside.size(), row.beside.size());
-    EXPECT_EQ(result.oldContentAt, row.beside.count("old") ? beside["old"] : "");
-    EXPECT_EQ(result.newContentAt, row.beside.count("new") ? beside["new"] : "");
+    EXPECT_EQ(std::string(result.ok ? "ok " : "failed ") + content(target) + " " +
+                  content(result.oldContentAt) + " " + content(result.newContentAt) + " " +
+                  std::to_string(FilesBeside(target).size()),
+              row.seen)
+        << row.name;
   }
 }
 
-using ReplaceThroughScriptSave = MainDialogTest;
+using ReplaceThroughEditorSave = EditorTest;
 
-TEST_F(ReplaceThroughScriptSave, TheMessageNamesWhereEachContentWasKept) {
-  WriteFileBytes(folder_ / "tewoc.ini", FactoryTemplateFile());
-  const std::string script = folder_ / "s.scr";
-  WriteFileBytes(script, "old");
-  SetText(IDC_DESTINATION, folder_.path());
-  AddEntries({"C:\\a.dxf"});
+TEST_F(ReplaceThroughEditorSave, TheMessageNamesWhereEachContentWasKept) {
+  const std::string script = Write("s.scr", "old");
+  OpenEditor(script);
+  ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new");
   const OutcomeCalls calls(Left::OldUnderBackup, 1177, 9);
   fake_->files = &calls;
-  fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, script); };
-  Click(IDC_SAVE_SCRIPT);
+  EditorCommand(ID_EDITOR_SAVE);
   fake_->files = nullptr;
   auto beside = FilesBeside(script);
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{
-                "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！\n元の内容は次のﾌｧｲﾙに残っています：" +
-                beside["old"] + "\n新しい内容は次のﾌｧｲﾙに残っています：" +
-                beside["NEW  DXFIN\r\nC:\\a.dxf\r\nSAVE\r\n" + folder_ / "a.dwg\r\n"]});
+                "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。\n元の内容は次のﾌｧｲﾙに残っています：" +
+                beside["old"] + "\n新しい内容は次のﾌｧｲﾙに残っています：" + beside["new"]});
 }
 
 }  // namespace
