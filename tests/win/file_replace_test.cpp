@@ -1,10 +1,7 @@
 // Replacing a file against every outcome Windows documents for ReplaceFileA
 // (Wine gives only success), each left on disk by a stand-in for the call.
 #include <filesystem>
-#include <map>
 
-#include "common/file_write.h"
-#include "common/path_split.h"
 #include "win/editor_fixture.h"
 
 namespace {
@@ -31,66 +28,57 @@ struct OutcomeCalls : tewo::FileCalls {
   mutable int moves = 0;
 };
 
-// The files beside target: content to path.
-std::map<std::string, std::string> FilesBeside(const std::string& target) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(tewo::FolderOf(target))) {
-    const std::string path = entry.path().string();
-    if (path != target) files[ReadFileBytes(path)] = path;
-  }
-  return files;
-}
+using FileReplacement = EditorTest;
 
-TEST(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereItIs) {
-  // What is seen after writing "new" over "old": ok or failed, the target's
-  // content, the contents under the names the result gives, the files beside.
+TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereItIs) {
+  // What is seen after the editor saved "new" over "old": the number of files
+  // left beside the target, its content, and the message, in which each name
+  // is shown as <its content>.
+  const std::string failed = " ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
+  const std::string oldAt = "\n元の内容は次のﾌｧｲﾙに残っています：<old>";
+  const std::string newAt = "\n新しい内容は次のﾌｧｲﾙに残っています：<new>";
   const struct {
     const char* name;
     OutcomeCalls calls;
-    const char* seen;
+    std::string seen;
   } kRows[] = {
-      {"success", {Left::Replaced, 0, 0}, "ok new - - 0"},
-      {"1175", {Left::NothingChanged, 1175, 0}, "failed old - - 0"},
-      {"1176 with a backup name", {Left::NothingChanged, 1176, 0}, "failed old - - 0"},
-      {"1176 as without one", {Left::TargetGone, 1176, 0}, "ok new - - 0"},
-      {"1176 as without one, no move", {Left::TargetGone, 1176, 9}, "failed - - new 1"},
-      {"1177, the new file moves", {Left::OldUnderBackup, 1177, 0}, "ok new - - 0"},
-      {"1177, the old file moves back", {Left::OldUnderBackup, 1177, 1}, "failed old - - 0"},
-      {"1177, no move", {Left::OldUnderBackup, 1177, 9}, "failed - old new 2"},
-      {"sharing violation", {Left::NothingChanged, ERROR_SHARING_VIOLATION, 0}, "failed old - - 0"},
-      {"access denied", {Left::NothingChanged, ERROR_ACCESS_DENIED, 0}, "failed old - - 0"},
+      {"success", {Left::Replaced, 0, 0}, "0 new"},
+      {"1175", {Left::NothingChanged, 1175, 0}, "0 old" + failed},
+      {"1176 with a backup name", {Left::NothingChanged, 1176, 0}, "0 old" + failed},
+      {"1176 as without one", {Left::TargetGone, 1176, 0}, "0 new"},
+      {"1176 as without one, no move", {Left::TargetGone, 1176, 9}, "1 -" + failed + newAt},
+      {"1177, the new file moves", {Left::OldUnderBackup, 1177, 0}, "0 new"},
+      {"1177, the old file moves back", {Left::OldUnderBackup, 1177, 1}, "0 old" + failed},
+      {"1177, no move", {Left::OldUnderBackup, 1177, 9}, "2 -" + failed + oldAt + newAt},
+      {"sharing violation", {Left::NothingChanged, 32, 0}, "0 old" + failed},
+      {"access denied", {Left::NothingChanged, 5, 0}, "0 old" + failed},
   };
   const auto content = [](const std::string& path) -> std::string {
     return FileExists(path) ? ReadFileBytes(path) : "-";
   };
+  OpenEditor();
+  ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new");
   for (const auto& row : kRows) {
     TempFolder folder;
-    const std::string target = folder / "target.scr";
+    const std::string target = folder / "s.scr";
     WriteFileBytes(target, "old");
-    const tewo::WriteResult result = tewo::WriteFileReplacing(target, "new", &row.calls);
-    EXPECT_EQ(std::string(result.ok ? "ok " : "failed ") + content(target) + " " +
-                  content(result.oldContentAt) + " " + content(result.newContentAt) + " " +
-                  std::to_string(FilesBeside(target).size()),
-              row.seen)
-        << row.name;
+    ::SetWindowTextA(EditorItem(IDC_EDITOR_PATH), target.c_str());
+    fake_->files = &row.calls;
+    fake_->messages.clear();
+    EditorCommand(ID_EDITOR_SAVE);
+    std::string seen = content(target);
+    if (!fake_->messages.empty()) seen += " " + fake_->messages[0].text;
+    int beside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+      const std::string path = entry.path().string();
+      beside += path != target;
+      if (const auto at = seen.find(path); at != std::string::npos) {
+        seen.replace(at, path.size(), "<" + content(path) + ">");
+      }
+    }
+    EXPECT_EQ(std::to_string(beside) + " " + seen, row.seen) << row.name;
   }
-}
-
-using ReplaceThroughEditorSave = EditorTest;
-
-TEST_F(ReplaceThroughEditorSave, TheMessageNamesWhereEachContentWasKept) {
-  const std::string script = Write("s.scr", "old");
-  OpenEditor(script);
-  ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new");
-  const OutcomeCalls calls(Left::OldUnderBackup, 1177, 9);
-  fake_->files = &calls;
-  EditorCommand(ID_EDITOR_SAVE);
   fake_->files = nullptr;
-  auto beside = FilesBeside(script);
-  EXPECT_EQ(fake_->MessageTexts(),
-            std::vector<std::string>{
-                "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。\n元の内容は次のﾌｧｲﾙに残っています：" +
-                beside["old"] + "\n新しい内容は次のﾌｧｲﾙに残っています：" + beside["new"]});
 }
 
 }  // namespace
