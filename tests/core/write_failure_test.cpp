@@ -9,6 +9,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "app/settings_file.h"
 #include "common/file_write.h"
@@ -131,30 +132,26 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
   }
 }
 
-// A folder that leaves little room, counted in characters (a double-byte
-// character counts once): every name takes the whole room, and a small room
-// gives all its names.
+// Folders of ASCII or double-byte names that leave little room (counted in
+// characters): every name takes the whole room; a small room gives them all.
 TEST(WriteFailures, LittleRoomStillGivesNewNames) {
-  const struct {
-    std::size_t room;
-    std::string unit;  // the folders' names are made of it
-    std::size_t names;
-  } kCases[] = {{1, "d", 36}, {2, "\x83\x41", 36 * 36}, {3, "\x83\x41", 5}, {5, "d", 5}};
   const auto chars = [](const std::string& text) { return CharCountBefore(text, text.size()); };
-  for (const auto& c : kCases) {
+  using Case = std::tuple<std::size_t, std::string, std::size_t>;  // room, folder name unit, names
+  for (const auto& [room, unit, names] :
+       {Case{1, "d", 36}, Case{2, "\x83\x41", 36 * 36}, Case{3, "\x83\x41", 5}, Case{5, "d", 5}}) {
     TempDir dir;
     std::string folder = dir.path() + "/";
-    for (std::size_t rest; (rest = kMaxPathChars - c.room - chars(folder)) > 0;) {
-      for (std::size_t i = 0; i < (rest > 101 ? 50 : rest - 1); ++i) folder += c.unit;
+    for (std::size_t rest; (rest = kMaxPathChars - room - chars(folder)) > 0;) {
+      for (std::size_t i = 0; i < (rest > 101 ? 50 : rest - 1); ++i) folder += unit;
       std::filesystem::create_directory(folder += "/");
     }
     std::set<std::string> created;  // and one more, which a full room leaves empty
-    for (std::size_t i = 0; i <= c.names; ++i) created.insert(CreateReplacementFile(folder + "t"));
-    EXPECT_EQ(created.size(), c.names + 1) << c.room;
-    EXPECT_EQ(created.count(""), c.room < 3 ? 1u : 0u);
+    for (std::size_t i = 0; i <= names; ++i) created.insert(CreateReplacementFile(folder + "t"));
+    EXPECT_EQ(created.size(), names + 1) << room;
+    EXPECT_EQ(created.count(""), room < 3 ? 1u : 0u);
     for (const std::string& name : created) {
       EXPECT_TRUE(name.empty() ||
-                  (chars(name) == kMaxPathChars && (name[folder.size()] == '~') == (c.room > 3)));
+                  (chars(name) == kMaxPathChars && (name[folder.size()] == '~') == (room > 3)));
     }
   }
 }

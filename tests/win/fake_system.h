@@ -40,6 +40,7 @@ class FakeSystem final : public ISystem {
   std::function<int(const ShownMessage&)> onMessage;
   std::map<int, SHORT> keyStates;
   const tewo::FileCalls* files = nullptr;  // null: the system's own
+  tewo::FileCalls system_;
 
   std::vector<UINT> beeps;
   std::vector<ShownMessage> messages;
@@ -47,9 +48,6 @@ class FakeSystem final : public ISystem {
   int saveDialogs = 0;
 
   std::vector<std::string> MessageTexts() const;
-
- private:
-  tewo::FileCalls system_;
 };
 
 // Puts answer as the chosen path into the dialog's buffer, as the dialog does.

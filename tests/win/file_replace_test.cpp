@@ -8,8 +8,7 @@ namespace {
 
 enum class Left { Replaced, NothingChanged, TargetGone, OldUnderBackup };
 
-// The call leaves the files as left says and reports error; the first
-// failingMoves moves after it fail.
+// Leaves the files as left says, reports error; the first failingMoves moves fail.
 struct OutcomeCalls : tewo::FileCalls {
   OutcomeCalls(Left l, DWORD e, int f) : left(l), error(e), failingMoves(f) {}
   BOOL Replace(const char* replaced, const char* replacement, const char* backup) const override {
@@ -27,6 +26,10 @@ struct OutcomeCalls : tewo::FileCalls {
   int failingMoves;
   mutable int moves = 0;
 };
+
+std::string Content(const std::string& path) {
+  return FileExists(path) ? ReadFileBytes(path) : "-";
+}
 
 using FileReplacement = EditorTest;
 
@@ -53,9 +56,6 @@ TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereI
       {"sharing violation", {Left::NothingChanged, 32, 0}, "0 old" + failed},
       {"access denied", {Left::NothingChanged, 5, 0}, "0 old" + failed},
   };
-  const auto content = [](const std::string& path) -> std::string {
-    return FileExists(path) ? ReadFileBytes(path) : "-";
-  };
   OpenEditor();
   ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new");
   for (const auto& row : kRows) {
@@ -66,14 +66,14 @@ TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereI
     fake_->files = &row.calls;
     fake_->messages.clear();
     EditorCommand(ID_EDITOR_SAVE);
-    std::string seen = content(target);
+    std::string seen = Content(target);
     if (!fake_->messages.empty()) seen += " " + fake_->messages[0].text;
     int beside = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
       const std::string path = entry.path().string();
       beside += path != target;
       if (const auto at = seen.find(path); at != std::string::npos) {
-        seen.replace(at, path.size(), "<" + content(path) + ">");
+        seen.replace(at, path.size(), "<" + Content(path) + ">");
       }
     }
     EXPECT_EQ(std::to_string(beside) + " " + seen, row.seen) << row.name;
