@@ -9,7 +9,6 @@
 #include <functional>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include "app/settings_file.h"
 #include "common/file_write.h"

@@ -27,16 +27,13 @@ struct OutcomeCalls : tewo::FileCalls {
   mutable int moves = 0;
 };
 
-std::string Content(const std::string& path) {
-  return FileExists(path) ? ReadFileBytes(path) : "-";
-}
+std::string Content(const std::string& p) { return FileExists(p) ? ReadFileBytes(p) : "-"; }
 
 using FileReplacement = EditorTest;
 
 TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereItIs) {
-  // What is seen after the editor saved "new" over "old": the number of files
-  // left beside the target, its content, and the message, in which each name
-  // is shown as <its content>.
+  // Seen after the editor saved "new" over "old": the files left beside the target,
+  // its content, and the message, each name in it shown as <its content>.
   const std::string failed = " ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
   const std::string oldAt = "\n元の内容は次のﾌｧｲﾙに残っています：<old>";
   const std::string newAt = "\n新しい内容は次のﾌｧｲﾙに残っています：<new>";
