@@ -61,16 +61,11 @@ std::optional<std::string> ReadTextFileBytes(const std::string& path, std::size_
     bytes.resize(had + chunk);
     const std::size_t n = std::fread(bytes.data() + had, 1, chunk, file.get());
     bytes.resize(had + n);
-    if (n < chunk) {
-      if (std::ferror(file.get())) return {};
-      break;
-    }
-    if (std::memchr(bytes.data() + had, kEndOfFileMark, n) != nullptr) break;
-    if (bytes.size() > limit) break;
+    if (n < chunk && std::ferror(file.get())) return {};
+    // A 0x1A ends the text, and so the reading.
+    if (CutAtEndOfFileMark(bytes, had) || n < chunk || bytes.size() > limit) return bytes;
     chunk = 256 * 1024;
   }
-  CutAtEndOfFileMark(bytes);
-  return bytes;
 }
 
 }  // namespace tewo

@@ -10,8 +10,9 @@ constexpr int kReadError = -2;
 
 }  // namespace
 
-bool CutAtEndOfFileMark(std::string& bytes) {
-  const void* mark = std::memchr(bytes.data(), kEndOfFileMark, bytes.size());
+bool CutAtEndOfFileMark(std::string& bytes, std::size_t from) {
+  if (from >= bytes.size()) return false;
+  const void* mark = std::memchr(bytes.data() + from, kEndOfFileMark, bytes.size() - from);
   if (mark == nullptr) return false;
   bytes.resize(static_cast<std::size_t>(static_cast<const char*>(mark) - bytes.data()));
   return true;

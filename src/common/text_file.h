@@ -22,9 +22,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Cuts bytes at its first 0x1A, where text mode ends a file. True when the
-// mark was there.
-bool CutAtEndOfFileMark(std::string& bytes);
+// Cuts bytes at its first 0x1A at or after from, where text mode ends a
+// file. True when the mark was there.
+bool CutAtEndOfFileMark(std::string& bytes, std::size_t from = 0);
 
 class TextFileReader {
  public:
