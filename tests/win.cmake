@@ -26,6 +26,7 @@ add_executable(tewo_win_tests
   win/large_script_test.cpp
   win/help_window_test.cpp
   win/disk_full_test.cpp
+  win/file_replace_test.cpp
   ${TEWO_RESOURCE_SCRIPT}
 )
 set_source_files_properties(${TEWO_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${TEWO_RESOURCE_DEPENDS}")

@@ -29,10 +29,12 @@ void CMainDialog::ReadSettings() {
 
 void CMainDialog::WriteSettings() const noexcept {
   // Nothing that happens here stops the closing, and nothing is reported:
-  // a failure of any kind only leaves the old file.
+  // a failure of any kind only leaves the old file (or, where the system
+  // stopped half way, the contents under the names the result holds).
   try {
     tewo::WriteSettingsFile(
-        SettingsPath(), {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder});
+        SettingsPath(), {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder},
+        &AfxGetApp()->System().Files());
   } catch (...) {
   }
 }

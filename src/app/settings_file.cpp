@@ -61,9 +61,10 @@ StoredSettings ParseSettingsFile(std::string_view bytes) {
   return ReadSettings(reader);
 }
 
-bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings) {
-  ReplacingTextFileWriter writer;
-  if (!writer.Create(path)) return false;
+WriteResult WriteSettingsFile(const std::string& path, const SettingsToWrite& settings,
+                              const FileCalls* calls) {
+  ReplacingTextFileWriter writer(calls);
+  if (!writer.Create(path)) return {};
   writer.WriteLine(settings.restoreSwitch);
   writer.WriteLine(settings.mode == ConversionMode::DxfToDwg ? "0" : "1");
   writer.WriteLine(TrimBlanksView(settings.destination));

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_replace.h"
 #include "script/script_expansion.h"
 
 namespace tewo {
@@ -49,8 +50,10 @@ struct SettingsToWrite {
 };
 
 // Writes the settings file's five lines into a new file that then takes the
-// old one's place. False when the file cannot be created, a write fails or
-// the replacement fails; the old file then stays as it was.
-bool WriteSettingsFile(const std::string& path, const SettingsToWrite& settings);
+// old one's place. Not ok when the file cannot be created, a write fails or
+// the replacement fails; the old file then stays as it was unless the result
+// says where it was kept.
+WriteResult WriteSettingsFile(const std::string& path, const SettingsToWrite& settings,
+                              const FileCalls* calls = nullptr);
 
 }  // namespace tewo

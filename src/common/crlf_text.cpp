@@ -24,13 +24,6 @@ std::size_t CountBareLineFeeds(std::string_view text) {
 
 }  // namespace
 
-void CutAtEndOfFileMark(std::string& bytes) {
-  const void* mark = std::memchr(bytes.data(), kEndOfFileMark, bytes.size());
-  if (mark != nullptr) {
-    bytes.resize(static_cast<std::size_t>(static_cast<const char*>(mark) - bytes.data()));
-  }
-}
-
 std::string WithCrLf(std::string text) {
   // One pass counts; a text that needs no change is handed back as it is.
   const std::size_t bare = CountBareLineFeeds(text);
@@ -68,16 +61,11 @@ std::optional<std::string> ReadTextFileBytes(const std::string& path, std::size_
     bytes.resize(had + chunk);
     const std::size_t n = std::fread(bytes.data() + had, 1, chunk, file.get());
     bytes.resize(had + n);
-    if (n < chunk) {
-      if (std::ferror(file.get())) return {};
-      break;
-    }
-    if (std::memchr(bytes.data() + had, kEndOfFileMark, n) != nullptr) break;
-    if (bytes.size() > limit) break;
+    if (n < chunk && std::ferror(file.get())) return {};
+    // A 0x1A ends the text, and so the reading.
+    if (CutAtEndOfFileMark(bytes, had) || n < chunk || bytes.size() > limit) return bytes;
     chunk = 256 * 1024;
   }
-  CutAtEndOfFileMark(bytes);
-  return bytes;
 }
 
 }  // namespace tewo

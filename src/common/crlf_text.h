@@ -7,15 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/text_file.h"  // CutAtEndOfFileMark
+
 namespace tewo {
 
 // The bytes of the file at path up to its first 0x1A. Reading stops once
 // more than limit bytes are in (the result is then longer than limit).
 // Nothing when the file cannot be opened or a read fails.
 std::optional<std::string> ReadTextFileBytes(const std::string& path, std::size_t limit);
-
-// Cuts bytes at its first 0x1A, where text mode ends a file.
-void CutAtEndOfFileMark(std::string& bytes);
 
 // text with a CR put before every line feed that has none; a CR LF stays as
 // it is. A text that needs no change is taken over as it is.

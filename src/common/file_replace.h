@@ -4,15 +4,36 @@
 
 #include <string>
 
+#include "common/text_file.h"
+
 namespace tewo {
 
-// Creates path as a new, empty file. False when a file or folder of that
-// name exists or the file cannot be created.
-bool CreateNewFile(const std::string& path);
+// The system calls a replacement makes (framework/file_calls.h); only the
+// Windows build has them. Null stands for the system's own.
+class FileCalls;
 
-// Moves newFile over target in one step, replacing target when it exists.
-// What the user set on target (attributes and permissions) stays. False when
-// that fails; target is then left as it was.
-bool ReplaceFileWith(const std::string& newFile, const std::string& target);
+// How a write ended. When ok, the target holds the new content. Otherwise
+// the target holds its old content, whole, unless the system's replacement
+// stopped half way and neither content could be put at the target: the
+// names then say where each content was kept (empty: nowhere).
+struct WriteResult {
+  bool ok = false;
+  std::string oldContentAt;
+  std::string newContentAt;
+
+  explicit operator bool() const { return ok; }
+};
+
+// Creates path as a new, empty file and opens it for binary writing. Null
+// when that fails; taken then tells whether a file or folder of that name
+// is in the way.
+FilePtr CreateNewFile(const std::string& path, bool& taken);
+
+// Puts newFile (closed) in target's place, replacing target when it exists.
+// What the user set on target (attributes and permissions) stays; a
+// read-only target or a folder is never replaced. Afterwards newFile is gone
+// unless the result names it.
+WriteResult ReplaceFileWith(const std::string& newFile, const std::string& target,
+                            const FileCalls* calls = nullptr);
 
 }  // namespace tewo

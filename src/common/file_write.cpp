@@ -6,6 +6,7 @@
 #include <random>
 
 #include "common/file_replace.h"
+#include "common/mbcs.h"
 #include "common/path_split.h"
 #include "common/text_file.h"
 
@@ -13,10 +14,15 @@ namespace tewo {
 
 namespace {
 
-// A name of "~" and up to eleven hex digits is short enough for any folder
+// Names are made of digits and lower-case letters: the file system folds
+// case, so upper-case letters would give no further names.
+constexpr std::string_view kAlphabet = "0123456789abcdefghijklmnopqrstuvwxyz";
+// A name of "~" and up to eleven characters is short enough for any folder
 // that holds the target, and leaves room for many names.
 constexpr std::size_t kLongestName = 12;
 constexpr int kTries = 64;
+// A name space this small is walked through whole rather than tried at random.
+constexpr std::uint64_t kWalkedNames = 36 * 36 * 36;
 
 std::uint64_t RandomSeed() {
   try {
@@ -28,29 +34,74 @@ std::uint64_t RandomSeed() {
   }
 }
 
+std::size_t CharCount(std::string_view text) { return CharCountBefore(text, text.size()); }
+
+// Names that Windows takes for devices in every folder.
+bool IsDeviceName(std::string_view name) {
+  return name == "con" || name == "prn" || name == "aux" || name == "nul";
+}
+
 }  // namespace
 
-std::string CreateReplacementFile(const std::string& path) {
+NewFile OpenReplacementFile(const std::string& path) {
   const std::string folder = FolderOf(path);
-  const std::size_t longest = std::max(path.size(), kMaxPathBytes);
-  if (folder.size() >= longest) return {};
-  const std::size_t nameLength = std::min(kLongestName, longest - folder.size());
+  const std::size_t longest = std::max(CharCount(path), kMaxPathChars);
+  const std::size_t folderChars = CharCount(folder);
+  if (folderChars >= longest) return {};
+  const std::size_t room = std::min(kLongestName, longest - folderChars);
+  // The "~" marks the tool's own files where the room leaves enough names besides.
+  const std::string prefix = room > 3 ? "~" : "";
+  const std::size_t length = room - prefix.size();
+  std::uint64_t names = 1;
+  for (std::size_t i = 0; i < length && names <= kWalkedNames; ++i) names *= kAlphabet.size();
+  const bool walk = names <= kWalkedNames;
+
   std::mt19937_64 random(RandomSeed());
-  static const char kHex[] = "0123456789abcdef";
-  for (int attempt = 0; attempt < kTries; ++attempt) {
-    std::string candidate = folder + "~";
-    std::uint64_t bits = random();
-    for (std::size_t i = 1; i < nameLength; ++i, bits >>= 4) candidate += kHex[bits & 15];
-    if (CreateNewFile(candidate)) return candidate;
+  const std::uint64_t start = random();
+  for (std::uint64_t attempt = 0; attempt < (walk ? names : kTries); ++attempt) {
+    std::uint64_t bits = walk ? (start % names + attempt) % names : random();
+    std::string name = prefix;
+    for (std::size_t i = 0; i < length; ++i, bits /= kAlphabet.size()) {
+      name += kAlphabet[bits % kAlphabet.size()];
+    }
+    if (IsDeviceName(name)) continue;
+    NewFile created{folder + name, nullptr};
+    bool taken = false;
+    created.file = CreateNewFile(created.path, taken);
+    if (created.file) return created;
+    // A failure that no name is to blame for comes again for every name.
+    if (!taken && walk) break;
   }
   return {};
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  ReplacingTextFileWriter writer;
-  if (!writer.Create(path)) return false;
+std::string CreateReplacementFile(const std::string& path) {
+  return OpenReplacementFile(path).path;
+}
+
+WriteResult WriteFileReplacing(const std::string& path, std::string_view bytes,
+                               const FileCalls* calls) {
+  ReplacingTextFileWriter writer(calls);
+  if (!writer.Create(path)) return {};
   writer.WriteBytes(bytes);
   return writer.Commit();
+}
+
+std::string WithWhereKept(std::string message, const WriteResult& result) {
+  // "元の内容は次のﾌｧｲﾙに残っています：" and "新しい内容は次のﾌｧｲﾙに残っています：",
+  // each on a line of its own, as Shift-JIS bytes (the core's texts build the
+  // same with any compiler).
+  constexpr const char* kOldKept =
+      "\n\x8C\xB3\x82\xCC\x93\xE0\x97\x65\x82\xCD\x8E\x9F\x82\xCC\xCC\xA7\xB2\xD9\x82\xC9\x8E\x63"
+      "\x82\xC1"
+      "\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81\x46";
+  constexpr const char* kNewKept =
+      "\n\x90\x56\x82\xB5\x82\xA2\x93\xE0\x97\x65\x82\xCD\x8E\x9F\x82\xCC\xCC\xA7\xB2\xD9\x82\xC9"
+      "\x8E\x63"
+      "\x82\xC1\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81\x46";
+  if (!result.oldContentAt.empty()) message += kOldKept + result.oldContentAt;
+  if (!result.newContentAt.empty()) message += kNewKept + result.newContentAt;
+  return message;
 }
 
 ReplacingTextFileWriter::~ReplacingTextFileWriter() { Discard(); }
@@ -59,22 +110,22 @@ bool ReplacingTextFileWriter::Create(const std::string& path) {
   Discard();
   target_ = path;
   failed_ = false;
-  newPath_ = CreateReplacementFile(path);
-  if (newPath_.empty()) return false;
-  open_ = writer_.Create(newPath_);
-  if (!open_) std::remove(newPath_.c_str());
+  NewFile created = OpenReplacementFile(path);
+  if (!created.file) return false;
+  newPath_ = std::move(created.path);
+  open_ = writer_.Adopt(std::move(created.file));
   return open_;
 }
 
-bool ReplacingTextFileWriter::Commit() {
-  if (!open_) return false;
-  const bool closed = writer_.Close();
-  if (closed && !failed_ && ReplaceFileWith(newPath_, target_)) {
-    open_ = false;
-    return true;
+WriteResult ReplacingTextFileWriter::Commit() {
+  if (!open_) return {};
+  if (!writer_.Close() || failed_) {
+    Discard();
+    return {};
   }
-  Discard();
-  return false;
+  // From here the replacement decides what becomes of the new file.
+  open_ = false;
+  return ReplaceFileWith(newPath_, target_, calls_);
 }
 
 void ReplacingTextFileWriter::Discard() {

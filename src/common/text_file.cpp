@@ -10,6 +10,14 @@ constexpr int kReadError = -2;
 
 }  // namespace
 
+bool CutAtEndOfFileMark(std::string& bytes, std::size_t from) {
+  if (from >= bytes.size()) return false;
+  const void* mark = std::memchr(bytes.data() + from, kEndOfFileMark, bytes.size() - from);
+  if (mark == nullptr) return false;
+  bytes.resize(static_cast<std::size_t>(static_cast<const char*>(mark) - bytes.data()));
+  return true;
+}
+
 bool TextFileReader::Open(const std::string& path) {
   inMemory_ = false;
   file_.reset(std::fopen(path.c_str(), "rb"));
@@ -17,19 +25,18 @@ bool TextFileReader::Open(const std::string& path) {
   filled_ = 0;
   ended_ = false;
   failed_ = false;
-  if (!file_) return false;
-  buffer_.resize(kReadChunk);
-  return true;
+  return file_ != nullptr;
 }
 
 void TextFileReader::OpenBytes(std::string bytes) {
   file_.reset();
   inMemory_ = true;
   buffer_ = std::move(bytes);
+  ended_ = false;  // Refill marks the end
+  failed_ = false;
+  CutAtEndOfFileMark(buffer_);
   pos_ = 0;
   filled_ = buffer_.size();
-  ended_ = false;
-  failed_ = false;
 }
 
 bool TextFileReader::Refill() {
@@ -38,10 +45,14 @@ bool TextFileReader::Refill() {
     return false;
   }
   if (ended_ || failed_ || !file_) return false;
-  std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+  buffer_.resize(kReadChunk);
+  buffer_.resize(std::fread(buffer_.data(), 1, buffer_.size(), file_.get()));
+  // Nothing after a 0x1A counts: the chunk ends there, and so does the file.
+  if (CutAtEndOfFileMark(buffer_)) ended_ = true;
   pos_ = 0;
-  filled_ = n;
-  if (n > 0) return true;
+  filled_ = buffer_.size();
+  if (filled_ > 0) return true;
+  if (ended_) return false;
   if (std::ferror(file_.get())) {
     failed_ = true;
   } else {
@@ -56,12 +67,7 @@ int TextFileReader::RawByte() {
 }
 
 int TextFileReader::NextByte() {
-  if (ended_) return EOF;  // nothing after a 0x1A counts
   int c = RawByte();
-  if (c == static_cast<unsigned char>(kEndOfFileMark)) {
-    ended_ = true;
-    return EOF;
-  }
   if (c != '\r') return c;
   // CR LF arrives as LF; the LF may lie in the next chunk of the file.
   if (pos_ == filled_ && !Refill()) return '\r';  // an end or an error shows at the next call
@@ -86,7 +92,11 @@ TextFileReader::Result TextFileReader::ReadPiece(std::string& piece, std::size_t
 }
 
 bool TextFileWriter::Create(const std::string& path) {
-  file_.reset(std::fopen(path.c_str(), "wb"));
+  return Adopt(FilePtr(std::fopen(path.c_str(), "wb")));
+}
+
+bool TextFileWriter::Adopt(FilePtr file) {
+  file_ = std::move(file);
   used_ = 0;
   failed_ = false;
   if (!file_) return false;

@@ -22,6 +22,10 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// Cuts bytes at its first 0x1A at or after from, where text mode ends a
+// file. True when the mark was there.
+bool CutAtEndOfFileMark(std::string& bytes, std::size_t from = 0);
+
 class TextFileReader {
  public:
   // False when the file cannot be opened for reading.
@@ -55,6 +59,9 @@ class TextFileWriter {
  public:
   // Creates the file or empties it. False when that fails.
   bool Create(const std::string& path);
+  // Writes to a file already open for binary writing, which the writer now
+  // owns. False when file is null.
+  bool Adopt(FilePtr file);
 
   // Writes text, every LF as CR LF. The bytes are collected in the writer's
   // own buffer and go to the file in large pieces, so a failure shows at the

@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include "common/file_write.h"
 #include "common/path_split.h"
 #include "editor/script_text.h"
 #include "framework/dropped_files.h"
@@ -186,12 +187,12 @@ void CScriptEditorDialog::OnSaveAs() {
 
 void CScriptEditorDialog::WriteText(const std::string& path) {
   // The old file stays whole when anything fails, and so do the text and the window.
-  bool saved = false;
+  tewo::WriteResult saved;
   try {
-    saved = tewo::SaveScriptFile(path, text_.GetText());
+    saved = tewo::SaveScriptFile(path, text_.GetText(), &AfxGetApp()->System().Files());
   } catch (const std::exception&) {
   }
-  if (!saved) ReportMessage(m_hWnd, kSaveFailed);
+  if (!saved) ReportMessage(m_hWnd, tewo::WithWhereKept(kSaveFailed, saved));
 }
 
 void CScriptEditorDialog::OnExit() { Close(); }

@@ -44,8 +44,8 @@ std::optional<LoadedScript> LoadScriptFile(const std::string& path) {
 
 std::string ScriptFileBytes(std::string_view text) { return WithCrLf(std::string(text)); }
 
-bool SaveScriptFile(const std::string& path, std::string_view text) {
-  return WriteFileReplacing(path, ScriptFileBytes(text));
+WriteResult SaveScriptFile(const std::string& path, std::string_view text, const FileCalls* calls) {
+  return WriteFileReplacing(path, ScriptFileBytes(text), calls);
 }
 
 }  // namespace tewo

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_replace.h"
+
 namespace tewo {
 
 // The most bytes a load may count before it is refused. A load counts every
@@ -42,7 +44,8 @@ std::optional<LoadedScript> LoadScriptFile(const std::string& path);
 std::string ScriptFileBytes(std::string_view text);
 
 // Writes text to a new file beside path and then puts it in path's place, so
-// that path keeps its old content on any failure. False when anything failed.
-bool SaveScriptFile(const std::string& path, std::string_view text);
+// that path keeps its old content on any failure. Not ok when anything failed.
+WriteResult SaveScriptFile(const std::string& path, std::string_view text,
+                           const FileCalls* calls = nullptr);
 
 }  // namespace tewo

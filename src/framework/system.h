@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "framework/file_calls.h"
+
 class ISystem {
  public:
   virtual ~ISystem() = default;
@@ -22,6 +24,8 @@ class ISystem {
   virtual BOOL GetSaveFileName(OPENFILENAMEW& ofn) = 0;
   virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) = 0;
   virtual SHORT GetKeyState(int virtualKey) = 0;
+  // The file system calls that replacing a file makes.
+  virtual const tewo::FileCalls& Files() = 0;
 
   // Ends the process at once. A test implementation records the status and
   // returns, so callers return right after calling it.
@@ -38,5 +42,9 @@ class CWin32System final : public ISystem {
   BOOL GetSaveFileName(OPENFILENAMEW& ofn) override;
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
+  const tewo::FileCalls& Files() override { return files_; }
   void ExitProcess(UINT exitCode) override;
+
+ private:
+  tewo::FileCalls files_;
 };

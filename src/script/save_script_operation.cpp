@@ -178,10 +178,10 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   // The script is still written; the main window closes once this returns.
   if (!templates.invalidLines.empty()) dialog.PostMessage(WM_CLOSE);
 
-  bool written = false;
+  WriteResult written;
   {
     const CWaitCursor wait;
-    ScriptFileWriter script;
+    ScriptFileWriter script(&system.Files());
     if (script.Create(scriptPath)) {
       ExpandScript(mode, entries, destination, templates,
                    [&script](std::string_view line) { script.WriteLine(line); });
@@ -189,7 +189,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     }
   }
   if (!written) {
-    ReportMessage(owner, kSaveFailed);
+    ReportMessage(owner, WithWhereKept(kSaveFailed, written));
     return;
   }
   SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");

@@ -12,11 +12,11 @@ namespace tewo {
 // save leaves an existing script as it was.
 class ScriptFileWriter {
  public:
+  explicit ScriptFileWriter(const FileCalls* calls = nullptr) : writer_(calls) {}
   bool Create(const std::string& path) { return writer_.Create(path); }  // false: cannot be created
   void WriteLine(std::string_view line) { writer_.WriteLine(line); }
-  bool Finish() {
-    return writer_.Commit();
-  }  // false when any write, the close or the replacement failed
+  // Not ok when any write, the close or the replacement failed.
+  WriteResult Finish() { return writer_.Commit(); }
 
  private:
   ReplacingTextFileWriter writer_;

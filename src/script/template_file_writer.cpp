@@ -4,9 +4,10 @@
 
 namespace tewo {
 
-bool WriteTemplateFile(const std::string& path, std::string_view text) {
-  ReplacingTextFileWriter writer;
-  if (!writer.Create(path)) return false;
+WriteResult WriteTemplateFile(const std::string& path, std::string_view text,
+                              const FileCalls* calls) {
+  ReplacingTextFileWriter writer(calls);
+  if (!writer.Create(path)) return {};
   writer.Write(text);
   return writer.Commit();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 
+#include "common/file_write.h"
 #include "framework/dropped_files.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -146,7 +147,7 @@ void CRegistrationDialog::Save() {
   const std::string text =
       tewo::FormatTemplateFile(layout_, editLines, loaded_.otherModeStores, precision);
   // The file is replaced whole or not at all; on failure the edits stay for another try.
-  if (!tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text)) {
-    ReportMessage(m_hWnd, kCannotSave);
-  }
+  const tewo::WriteResult written = tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text,
+                                                            &AfxGetApp()->System().Files());
+  if (!written) ReportMessage(m_hWnd, tewo::WithWhereKept(kCannotSave, written));
 }

@@ -171,7 +171,7 @@ TEST(WriteTemplateFile, OldFileStaysOnFailure) {
   small.rlim_cur = 4096;
   auto previous = signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteTemplateFile(path, text);
+  const bool written = WriteTemplateFile(path, text).ok;
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);

@@ -7,10 +7,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "app/settings_file.h"
 #include "common/file_write.h"
+#include "common/mbcs.h"
 #include "editor/script_text.h"
 #include "script/script_file.h"
 #include "script/template_file_writer.h"
@@ -24,14 +26,14 @@ using test::TempDir;
 // A writer of the tool, writing a small or a large (4 MB) content to path.
 struct Writer {
   const char* name;
-  std::function<bool(const std::string& path, bool large)> write;
+  std::function<WriteResult(const std::string& path, bool large)> write;
 };
 
 const Writer kWriters[] = {
     {"script",
      [](const std::string& path, bool large) {
        ScriptFileWriter script;
-       if (!script.Create(path)) return false;
+       if (!script.Create(path)) return WriteResult{};
        for (int i = 0; i < (large ? 200000 : 2); ++i) script.WriteLine("OPEN C:\\d\\a.dwg 16");
        return script.Finish();
      }},
@@ -71,7 +73,7 @@ TEST(WriteFailures, TheOldFileStaysWhole) {
     small.rlim_cur = 64 * 1024;
     auto previous = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writer.write(path, true);
+    const bool written = writer.write(path, true).ok;
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
@@ -109,10 +111,10 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
     std::size_t pathLength;
     std::size_t longestNewPath;
   } kCases[] = {
-      {folder.size() + 5, kMaxPathBytes},
-      {kMaxPathBytes - 3, kMaxPathBytes},
-      {kMaxPathBytes, kMaxPathBytes},
-      {kMaxPathBytes + 40, kMaxPathBytes + 40},
+      {folder.size() + 5, kMaxPathChars},
+      {kMaxPathChars - 3, kMaxPathChars},
+      {kMaxPathChars, kMaxPathChars},
+      {kMaxPathChars + 40, kMaxPathChars + 40},
   };
   for (const auto& c : kCases) {
     const std::string path = folder + std::string(c.pathLength - folder.size(), 'n');
@@ -125,6 +127,30 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
       EXPECT_LE(created.size(), c.longestNewPath);
       EXPECT_EQ(test::ReadBytes(created), "");
       std::filesystem::remove(created);
+    }
+  }
+}
+
+// Folders of ASCII or double-byte names that leave little room (counted in
+// characters): every name takes the whole room; a small room gives them all.
+TEST(WriteFailures, LittleRoomStillGivesNewNames) {
+  const auto chars = [](const std::string& text) { return CharCountBefore(text, text.size()); };
+  using Case = std::tuple<std::size_t, std::string, std::size_t>;  // room, folder name unit, names
+  for (const auto& [room, unit, names] :
+       {Case{1, "d", 36}, Case{2, "\x83\x41", 36 * 36}, Case{3, "\x83\x41", 5}, Case{5, "d", 5}}) {
+    TempDir dir;
+    std::string folder = dir.path() + "/";
+    for (std::size_t rest; (rest = kMaxPathChars - room - chars(folder)) > 0;) {
+      for (std::size_t i = 0; i < (rest > 101 ? 50 : rest - 1); ++i) folder += unit;
+      std::filesystem::create_directory(folder += "/");
+    }
+    std::set<std::string> created;  // and one more, which a full room leaves empty
+    for (std::size_t i = 0; i <= names; ++i) created.insert(CreateReplacementFile(folder + "t"));
+    EXPECT_EQ(created.size(), names + 1) << room;
+    EXPECT_EQ(created.count(""), room < 3 ? 1u : 0u);
+    for (const std::string& name : created) {
+      EXPECT_TRUE(name.empty() ||
+                  (chars(name) == kMaxPathChars && (name[folder.size()] == '~') == (room > 3)));
     }
   }
 }

@@ -26,6 +26,7 @@ class FakeSystem final : public ISystem {
   BOOL GetSaveFileName(OPENFILENAMEW& ofn) override;
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
+  const tewo::FileCalls& Files() override { return files ? *files : system_; }
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
 
   // Answers of the user; a dialog without an answer is cancelled. The file
@@ -38,6 +39,8 @@ class FakeSystem final : public ISystem {
   std::function<PIDLIST_ABSOLUTE(BROWSEINFOA&)> onBrowse;
   std::function<int(const ShownMessage&)> onMessage;
   std::map<int, SHORT> keyStates;
+  const tewo::FileCalls* files = nullptr;  // null: the system's own
+  tewo::FileCalls system_;
 
   std::vector<UINT> beeps;
   std::vector<ShownMessage> messages;

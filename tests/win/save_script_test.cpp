@@ -404,6 +404,7 @@ TEST_F(SaveScriptTest, ReplacingAScriptKeepsWhatTheUserSetOnIt) {
   EXPECT_EQ(Text(IDC_STATUS), kSaved);
   EXPECT_EQ(ReadFileBytes(script).rfind("NEW  DXFIN\r\nC:\\a.dxf\r\n", 0), 0u);
   EXPECT_NE(::GetFileAttributesA(script.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_NE(::GetFileAttributesA(script.c_str()) & FILE_ATTRIBUTE_ARCHIVE, 0u);  // new content
   EXPECT_EQ(ReadFileBytes(script + ".new"), "mine");
   EXPECT_FALSE(NewFileLeftIn(ScriptFolder()));
 
