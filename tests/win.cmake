@@ -16,6 +16,7 @@ add_executable(tewo_win_tests
   win/main_dialog_test.cpp
   win/save_script_test.cpp
   win/source_list_test.cpp
+  win/folder_add_test.cpp
   win/destination_test.cpp
   win/settings_test.cpp
   win/registration_dialog_test.cpp
@@ -66,3 +67,6 @@ add_executable(tewo_screenshot_robot EXCLUDE_FROM_ALL e2e/screenshot_robot.cpp e
 target_include_directories(tewo_screenshot_robot PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(tewo_screenshot_robot PRIVATE user32 comctl32)
 target_link_options(tewo_screenshot_robot PRIVATE -static)
+
+# The Windows benchmark of adding a folder's drawings (not a test).
+include(${PROJECT_SOURCE_DIR}/bench/win/folder_bench.cmake)

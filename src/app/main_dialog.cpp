@@ -37,7 +37,9 @@ const MessageMapEntry<CMainDialog> CMainDialog::kMessageMap[] = {
     MapMessage(WM_SETCURSOR, &CMainDialog::OnSetCursor),
     MapMessage(WM_CTLCOLORSTATIC, &CMainDialog::OnCtlColorStatic),
     MapMessage(WM_DPICHANGED, &CMainDialog::OnDpiChanged),
+    MapMessage(WM_MENUSELECT, &CMainDialog::OnMenuSelect),
     MapCommand(ID_APP_EXIT, &CMainDialog::OnAppExit),
+    MapCommand(ID_ADD_FOLDER, &CMainDialog::OnAddFolder),
     MapCommand(ID_REGISTER_DXF_TO_DWG, &CMainDialog::OnRegisterDxfToDwg),
     MapCommand(ID_REGISTER_DWG_TO_DXF, &CMainDialog::OnRegisterDwgToDxf),
     MapCommand(ID_HELP_CONTENTS, &CMainDialog::OnHelpContents),
@@ -188,6 +190,16 @@ INT_PTR CMainDialog::OnSetCursor(WPARAM wp, LPARAM) {
       break;
     default:
       break;
+  }
+  return FALSE;
+}
+
+// The folder item of the menu, while highlighted, shows its hint in the
+// source row, as the row's buttons do.
+INT_PTR CMainDialog::OnMenuSelect(WPARAM wp, LPARAM) {
+  const UINT flags = HIWORD(wp);
+  if (LOWORD(wp) == ID_ADD_FOLDER && (flags & (MF_POPUP | MF_SEPARATOR)) == 0 && flags != 0xFFFF) {
+    SetHint(IDC_SOURCE_HINT, LoadResourceString(IDS_HINT_ADD_FOLDER));
   }
   return FALSE;
 }

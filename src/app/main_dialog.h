@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <set>
 #include <string>
 
 #include <windows.h>
@@ -61,11 +62,15 @@ class CMainDialog : public CDialog {
   void OnDeleteSources();
   void OnBrowseDestination();
   void OnDesktop();
+  void OnAddFolder();
+  INT_PTR OnMenuSelect(WPARAM wp, LPARAM lp);
 
   void UpdateCountLabel() const;
   // Appends path when it has the mode's extension, else beeps and shows why not.
   void AddSource(const AnsiName& path, tewo::ConversionMode mode) const;
   bool AppendKeyHeld() const;
+  // The entries of the source list, folded as the file system compares names.
+  std::set<std::string> FoldedSources() const;
   void SetDestination(const std::string& folder);
 
   std::string SettingsPath() const;

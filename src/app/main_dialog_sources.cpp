@@ -9,6 +9,7 @@
 #include "app/source_files.h"
 #include "common/path_split.h"
 #include "framework/dropped_files.h"
+#include "framework/redraw_pause.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -30,21 +31,6 @@ ModeTexts TextsOf(tewo::ConversionMode mode) {
   }
   return {"変換元 DWGﾌｧｲﾙの選択", "DWGﾌｧｲﾙ(*.dwg)|*.dwg|DXFﾌｧｲﾙ(*.dxf)|*.dxf|All Files(*.*)|*.*||"};
 }
-
-// Stops the list from redrawing while many entries change; one redraw at the end.
-class RedrawPause {
- public:
-  explicit RedrawPause(HWND list) : list_(list) { ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
-  ~RedrawPause() {
-    ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list_, nullptr, TRUE);
-  }
-  RedrawPause(const RedrawPause&) = delete;
-  RedrawPause& operator=(const RedrawPause&) = delete;
-
- private:
-  HWND list_;
-};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "e2e/app_process.h"
@@ -52,7 +53,10 @@ class MainWindowRoad : public ::testing::Test {
 TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
-  for (const char* name : {"a.dwg", "b.dwg", "Strase.dwg"}) WriteFileBytes(install_ / name, "");
+  ::CreateDirectoryA((install_ / "sub").c_str(), nullptr);
+  for (const char* name : {"a.dwg", "b.dwg", "Strase.dwg", "sub\\c.dwg"}) {
+    WriteFileBytes(install_ / name, "");
+  }
   // "Straße.dwg" would reach the file functions as "Strase.dwg".
   WriteFileBytes(WidePath(install_.path()) + L"\\Stra\u00DFe.dwg", "");
   const TempFolder scriptFolder("_scripts");
@@ -67,31 +71,34 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     ASSERT_TRUE(robot::WaitUntil([&] { return Checked(IDC_DWG_TO_DXF); }));
     EXPECT_EQ(robot::Text(Item(IDC_MODE_CAPTION)), "※AUTOCADﾌｧｲﾙからDXFﾌｧｲﾙを作成");
 
-    // The folder browser opens on the typed folder; OK takes it.
-    robot::SetText(Item(IDC_DESTINATION), out + "\\");
     // Now and then Wine's browser misses the selection that the tool's
     // callback asks for; a user would open it again, and so does the robot.
-    const std::string outName = out.substr(out.rfind('\\') + 1);
-    HWND browser = nullptr;
-    std::string shown;
-    for (int attempt = 0; attempt < 3 && shown != outName; ++attempt) {
-      if (browser != nullptr) {
-        robot::PressButton(browser, IDCANCEL);
-        ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
+    auto browse = [&](const std::function<void()>& open, const std::string& folder) {
+      const std::string name = folder.substr(folder.rfind('\\') + 1);
+      HWND browser = nullptr;
+      std::string shown;
+      for (int attempt = 0; attempt < 3 && shown != name; ++attempt) {
+        if (browser != nullptr) {
+          robot::PressButton(browser, IDCANCEL);
+          ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
+        }
+        open();
+        browser = robot::WaitForDialogWithControl(app->pid(), kFolderTree, main_);
+        ASSERT_NE(browser, nullptr) << "the folder browser did not appear";
+        robot::WaitUntil(
+            [&] {
+              shown = robot::SelectedTreeText(::GetDlgItem(browser, kFolderTree));
+              return shown == name;
+            },
+            5000);
       }
-      robot::PressButton(main_, IDC_BROWSE_DESTINATION);
-      browser = robot::WaitForDialogWithControl(app->pid(), kFolderTree, main_);
-      ASSERT_NE(browser, nullptr) << "the folder browser did not appear";
-      robot::WaitUntil(
-          [&] {
-            shown = robot::SelectedTreeText(::GetDlgItem(browser, kFolderTree));
-            return shown == outName;
-          },
-          5000);
-    }
-    ASSERT_EQ(shown, outName) << "the browser did not preselect the typed folder";
-    robot::PressButton(browser, IDOK);
-    ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
+      ASSERT_EQ(shown, name) << "the browser did not preselect the folder";
+      robot::PressButton(browser, IDOK);
+      ASSERT_TRUE(robot::WaitUntil([&] { return !::IsWindow(browser); }));
+    };
+    // The folder browser opens on the typed folder; OK takes it.
+    robot::SetText(Item(IDC_DESTINATION), out + "\\");
+    browse([&] { robot::PressButton(main_, IDC_BROWSE_DESTINATION); }, out);
     EXPECT_EQ(robot::Text(Item(IDC_DESTINATION)), out + "\\");
 
     // Two drawings through the real file dialog, which starts in the install
@@ -113,6 +120,19 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     EXPECT_EQ(ReadFileBytes(scripts + "\\road.scr"),
               "OPEN\r\n" + install_ / "a.dwg" + "\r\nDXFOUT\r\n" + out + "\\a.dxf\r\n12\r\n" +
                   "OPEN\r\n" + install_ / "b.dwg" + "\r\nDXFOUT\r\n" + out + "\\b.dxf\r\n12\r\n");
+
+    // Alt, F, D: the browser opens on the source folder; Yes adds what is
+    // not listed yet, the subfolder's drawing after the folder's own.
+    browse([&] { ASSERT_TRUE(robot::PressMenuKeys(main_, 'F', 'D')); }, install_.path());
+    HWND question = robot::WaitForMessageBox(app->pid());
+    ASSERT_NE(question, nullptr) << robot::DescribeWindows(app->pid());
+    EXPECT_EQ(robot::Text(::GetDlgItem(question, 0xFFFF)), "ｻﾌﾞﾌｫﾙﾀﾞ内の図面も追加しますか？");
+    robot::PressButton(question, IDYES);
+    ASSERT_TRUE(robot::WaitUntil([&] { return robot::Text(Item(IDC_COUNT_LABEL)) == "FILE=4"; }));
+    EXPECT_EQ(Entries(),
+              (std::vector<std::string>{install_ / "a.dwg", install_ / "b.dwg",
+                                        install_ / "Strase.dwg", install_ / "sub\\c.dwg"}));
+    EXPECT_EQ(robot::Text(Item(IDC_STATUS)), "2個の図面を追加しました\n除外: 使えない文字1");
 
     robot::ChooseMenuCommand(main_, ID_APP_EXIT);
     EXPECT_EQ(app->WaitExit(), 0);

@@ -221,4 +221,19 @@ void ChooseMenuCommand(HWND window, int id) {
   ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+bool PressMenuKeys(HWND window, WORD menuKey, WORD itemKey) {
+  ::SetForegroundWindow(window);
+  if (!WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5000)) return false;
+  const WORD keys[] = {VK_MENU, menuKey, menuKey, VK_MENU, itemKey, itemKey};
+  for (int i = 0; i < 6; ++i) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = keys[i];
+    input.ki.dwFlags = (i == 2 || i == 3 || i == 5) ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+    if (i == 3) ::Sleep(300);  // the menu opens
+  }
+  return true;
+}
+
 }  // namespace robot

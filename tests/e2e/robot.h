@@ -59,4 +59,9 @@ void SetText(HWND hwnd, const std::wstring& text);
 void PressButton(HWND dialog, int id);
 void ChooseMenuCommand(HWND window, int id);
 
+// Chooses a menu item with the real keyboard, as a user does: brings window
+// to the front, then Alt with menuKey opens the menu and itemKey picks the
+// item. False when the window would not come to the front.
+bool PressMenuKeys(HWND window, WORD menuKey, WORD itemKey);
+
 }  // namespace robot

@@ -97,6 +97,8 @@ TEST_F(MainDialogTest, HintsFollowTheCursor) {
   cursorOver(Item(IDC_DESKTOP));
   EXPECT_EQ(Text(IDC_DESTINATION_HINT), "変換先をデスクトップにする");
   EXPECT_EQ(Text(IDC_SOURCE_HINT), "変換元ファイルの削除");
+  ::SendMessageA(Dialog(), WM_MENUSELECT, MAKEWPARAM(ID_ADD_FOLDER, MF_STRING), 0);
+  EXPECT_EQ(Text(IDC_SOURCE_HINT), "フォルダ内の図面を追加（サブフォルダも可）");
   cursorOver(Dialog());
   EXPECT_EQ(Text(IDC_DESTINATION_HINT), "");
   EXPECT_EQ(Text(IDC_SOURCE_HINT), "");

@@ -1,0 +1,90 @@
+#include "app/folder_drawings.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <utility>
+
+#include "app/source_files.h"
+#include "common/path_split.h"
+#include "editor/case_folding.h"
+
+namespace tewo {
+
+namespace {
+
+struct SortedEntry {
+  std::string key;  // the folded name, then the name itself for names that fold alike
+  const FolderEntry* entry;
+};
+
+std::vector<SortedEntry> InNameOrder(const std::vector<FolderEntry>& entries) {
+  std::vector<SortedEntry> sorted;
+  sorted.reserve(entries.size());
+  for (const FolderEntry& e : entries) {
+    // A lister that passes the folder itself or its parent on would loop.
+    if (e.name.empty() || e.name == "." || e.name == "..") continue;
+    sorted.push_back({FoldCase(e.name), &e});
+  }
+  std::sort(sorted.begin(), sorted.end(), [](const SortedEntry& a, const SortedEntry& b) {
+    if (const int order = a.key.compare(b.key); order != 0) return order < 0;
+    return a.entry->name < b.entry->name;
+  });
+  return sorted;
+}
+
+}  // namespace
+
+FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister& list) {
+  FolderDrawings found;
+  std::unordered_set<std::string> taken;  // folded paths found in this search
+  // Folders still to list, the next one last; a stack rather than recursion,
+  // so that a deep tree cannot exhaust the call stack.
+  std::vector<std::string> pending{search.folder};
+  while (!pending.empty()) {
+    const std::string folder = std::move(pending.back());
+    pending.pop_back();
+    const FolderListing listing = list(folder);
+    if (!listing.readable) ++found.unreadable;
+    const std::string prefix = WithTrailingBackslash(folder);
+    // Folding goes character by character and the prefix ends in a whole
+    // one, so a path folds as its folded prefix and its folded name.
+    const std::string foldedPrefix = FoldCase(prefix);
+    std::vector<std::string> subfolders;
+    for (const SortedEntry& sorted : InNameOrder(listing.entries)) {
+      const FolderEntry& e = *sorted.entry;
+      if (e.isFolder) {
+        if (!search.withSubfolders) continue;
+        // Nothing below a folder the code page cannot name can be named either.
+        if (!e.exact) {
+          ++found.badNames;
+        } else {
+          subfolders.push_back(prefix + e.name);
+        }
+        continue;
+      }
+      if (!IsSourceOfMode(e.name, search.mode)) continue;
+      if (!e.exact) {
+        ++found.badNames;
+        continue;
+      }
+      std::string path = prefix + e.name;
+      if (path.size() > search.maxPathBytes) {
+        ++found.tooLong;
+        continue;
+      }
+      std::string folded = foldedPrefix + sorted.key;
+      if (search.listed != nullptr && search.listed->count(folded) != 0) {
+        ++found.alreadyListed;
+        continue;
+      }
+      if (!taken.insert(std::move(folded)).second) continue;
+      found.paths.push_back(std::move(path));
+    }
+    for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) {
+      pending.push_back(std::move(*it));
+    }
+  }
+  return found;
+}
+
+}  // namespace tewo
