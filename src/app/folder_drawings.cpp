@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/source_files.h"
+#include "common/mbcs.h"
 #include "common/path_split.h"
 #include "editor/case_folding.h"
 
@@ -68,7 +69,7 @@ FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister
         continue;
       }
       std::string path = prefix + e.name;
-      if (path.size() > search.maxPathBytes) {
+      if (CharCountBefore(path, path.size()) > search.maxPathChars) {
         ++found.tooLong;
         continue;
       }

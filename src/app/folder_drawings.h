@@ -37,7 +37,7 @@ struct FolderSearch {
   std::string folder;           // where the search starts
   bool withSubfolders = false;  // the whole tree, or only the folder itself
   ConversionMode mode = ConversionMode::DxfToDwg;
-  std::size_t maxPathBytes = 0;                   // longer paths are passed over
+  std::size_t maxPathChars = 0;                   // longer paths, in characters, are passed over
   const std::set<std::string>* listed = nullptr;  // entries already listed, folded (FoldCase)
 };
 
@@ -45,7 +45,7 @@ struct FolderDrawings {
   std::vector<std::string> paths;  // to append, in order
   std::size_t alreadyListed = 0;   // drawings found that the list holds
   std::size_t badNames = 0;        // drawings and subfolders whose names the code page cannot hold
-  std::size_t tooLong = 0;         // drawings whose paths exceed maxPathBytes
+  std::size_t tooLong = 0;         // drawings whose paths exceed maxPathChars
   std::size_t unreadable = 0;      // folders that could not be listed
 
   std::size_t Skipped() const { return badNames + tooLong + unreadable; }

@@ -61,7 +61,7 @@ void CMainDialog::OnAddFolder() {
     const CWaitCursor wait;
     const std::set<std::string> listed = FoldedSources();
     found = tewo::FindFolderDrawings(
-        {folder.text, answer == IDYES, Mode(), tewo::kMaxPathBytes, &listed}, ListFolder);
+        {folder.text, answer == IDYES, Mode(), tewo::kMaxPathChars, &listed}, ListFolder);
   }
   if (found.paths.size() > kAskAbove &&
       system.MessageBox(
