@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int kEntries = 10000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 15;
 constexpr double kListGoal = 1.5;  // at most this many times the plain list box
 constexpr double kSaveGoalMs = 200;
 

@@ -6,7 +6,7 @@ namespace tewo {
 
 bool IsSourceOfMode(std::string_view path, ConversionMode mode) {
   const char* wanted = mode == ConversionMode::DxfToDwg ? ".dxf" : ".dwg";
-  return ToLowerAscii(SplitPath(path).ext) == wanted;
+  return ToLowerAscii(SplitPathViews(path).ext) == wanted;
 }
 
 std::string RejectionText(std::string_view path, ConversionMode mode) {

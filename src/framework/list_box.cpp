@@ -1,9 +1,5 @@
 #include "framework/list_box.h"
 
-namespace {
-const char kObjectProperty[] = "TEWO.CListBox";
-}
-
 std::string CListBox::GetText(int index) const {
   LRESULT length = Send(LB_GETTEXTLEN, index);
   if (length == LB_ERR || length <= 0) return {};
@@ -33,19 +29,21 @@ std::vector<std::string> CListBox::GetAllTexts() const {
 BOOL CListBox::SubclassDlgItem(int id, CWnd* parent) {
   m_hWnd = parent->GetDlgItem(id);
   if (m_hWnd == nullptr) return FALSE;
-  ::SetPropA(m_hWnd, kObjectProperty, this);
+  // The object rides in the control's own data, which a list box leaves to
+  // its user: a window property would cost a trip to the system per message.
+  ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
   return TRUE;
 }
 
 LRESULT CALLBACK CListBox::SubclassProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<CListBox*>(::GetPropA(hwnd, kObjectProperty));
+  auto* self = reinterpret_cast<CListBox*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (self == nullptr) return ::DefWindowProcA(hwnd, message, wp, lp);
   WNDPROC original = self->original_;
   if (message == WM_NCDESTROY) {
     // Give the control its own procedure back before it goes.
-    ::RemovePropA(hwnd, kObjectProperty);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     self->m_hWnd = nullptr;
     return ::CallWindowProcA(original, hwnd, message, wp, lp);
