@@ -7,4 +7,6 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target tewo_list_bench -j 2
-exec scripts/wine-run build/mingw/bench/win/tewo_list_bench.exe
+# The factory command template file, as the Windows program sees it.
+templates=$(source scripts/wine-env.sh && tewo_prepare_prefix && winepath -w src/resources/tewoc.ini)
+exec scripts/wine-run build/mingw/bench/win/tewo_list_bench.exe "$templates"

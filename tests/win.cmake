@@ -10,7 +10,6 @@ target_compile_options(gtest PRIVATE -w -fexec-charset=UTF-8)
 
 add_executable(tewo_win_tests
   win/test_main.cpp
-  win/test_app.cpp
   win/fake_system.cpp
   shared/win_files.cpp
   win/ansi_name_test.cpp
