@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 status=0
 
-if grep -rnE '__builtin|__attribute__|__declspec' src tests bench fuzz 2>/dev/null; then
+if grep -rnE '__builtin|__attribute__|__declspec' src tests bench fuzz tools 2>/dev/null; then
   echo "compiler-specific code (above)"
   status=1
 fi

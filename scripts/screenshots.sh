@@ -44,7 +44,7 @@ tewo_start_services 60
 
 readme_shots=(main editor help)
 coproc ROBOT {
-  wine build/mingw/tests/tewo_screenshot_robot.exe "$(winepath -w "$out/install")" 2>&1
+  wine build/mingw/tools/screenshot_robot/tewo_screenshot_robot.exe "$(winepath -w "$out/install")" 2>&1
 }
 robot_pid=$ROBOT_PID
 exec {from_robot}<&"${ROBOT[0]}" {to_robot}>&"${ROBOT[1]}"

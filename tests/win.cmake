@@ -60,13 +60,3 @@ add_test(NAME win_disk_full
   COMMAND bash -c "trap '' XFSZ; ulimit -f 1024; exec \"$@\"" disk_full
     ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:tewo_win_tests> --gtest_filter=DiskFull*)
 set_tests_properties(win_dialogs e2e_robot win_disk_full PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_gui)
-
-# Drives the real tewo.exe through the windows of the README's screenshots
-# (scripts/screenshots.sh); not a test.
-add_executable(tewo_screenshot_robot EXCLUDE_FROM_ALL e2e/screenshot_robot.cpp e2e/robot.cpp)
-target_include_directories(tewo_screenshot_robot PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(tewo_screenshot_robot PRIVATE user32 comctl32)
-target_link_options(tewo_screenshot_robot PRIVATE -static)
-
-# The Windows benchmark of adding a folder's drawings (not a test).
-include(${PROJECT_SOURCE_DIR}/bench/win/folder_bench.cmake)

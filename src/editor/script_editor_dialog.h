@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 
 #include "editor/find_replace.h"
@@ -82,10 +83,12 @@ class CScriptEditorDialog : public CDialog {
 
   static const MessageMapEntry<CScriptEditorDialog> kMessageMap[];
 
-  CEdit text_;                                // the text area
-  std::string store_;                         // the text, refreshed from the text area before use
-  tewo::Selection selection_;                 // the text area's selection as last read
-  CFindReplaceDialog* findDialog_ = nullptr;  // the open find or replace dialog
+  CEdit text_;                 // the text area
+  std::string store_;          // the text, refreshed from the text area before use
+  tewo::Selection selection_;  // the text area's selection as last read
+  // The last find or replace dialog opened, kept while its window may exist;
+  // findMode_ tells whether it is open.
+  std::unique_ptr<CFindReplaceDialog> findDialog_;
   FindMode findMode_ = FindMode::None;
   std::string currentPath_;     // the file the text belongs to; empty for a new text
   tewo::Selection remembered_;  // selected again when the text area regains the focus

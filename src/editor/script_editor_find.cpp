@@ -1,6 +1,7 @@
 // Find and replace in the script editor: the find or replace dialog's
 // notifications, turned into the core's steps on the text area's text.
 
+#include <memory>
 #include <string>
 
 #include "editor/find_replace.h"
@@ -42,33 +43,32 @@ void CScriptEditorDialog::OpenFindDialog(FindMode mode) {
   }
   // Match case shown and off, whole word hidden, direction shown but fixed downwards.
   const DWORD flags = FR_DOWN | FR_HIDEWHOLEWORD | FR_NOUPDOWN;
-  auto* dialog = new CFindReplaceDialog;
+  // A new object for every opening: the last one's window is gone by now.
+  auto dialog = std::make_unique<CFindReplaceDialog>();
   if (!dialog->Create(mode == FindMode::Find, selected, "", flags, this)) return;
-  findDialog_ = dialog;
+  findDialog_ = std::move(dialog);
   findMode_ = mode;
 }
 
 void CScriptEditorDialog::CloseFindDialog() {
-  if (findDialog_ == nullptr) return;
+  if (findMode_ == FindMode::None) return;
   // Forgotten first: a dialog being destroyed no longer speaks for the editor.
-  HWND dialog = findDialog_->m_hWnd;
-  findDialog_ = nullptr;
   findMode_ = FindMode::None;
-  // Hidden first, so that the screen loses it even before it is destroyed.
-  ::ShowWindow(dialog, SW_HIDE);
-  ::DestroyWindow(dialog);
+  findDialog_->Close();
 }
 
 INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
   // Any program may send this message: only the open dialog's counts.
-  CFindReplaceDialog* dialog = findDialog_;
-  if (dialog == nullptr || !dialog->IsNotifier(lp)) return 0;
+  if (findMode_ == FindMode::None || !findDialog_->IsNotifier(lp)) return 0;
+  CFindReplaceDialog* dialog = findDialog_.get();
   refused_ = false;
   store_ = text_.GetText();
   const tewo::FindRequest request{dialog->GetFindString(), dialog->GetReplaceString(),
                                   dialog->MatchCase()};
   if (dialog->IsTerminating()) {
-    findDialog_ = nullptr;
+    // The dialog destroys itself once this returns; its object stays until
+    // the next opening or the editor's end.
+    dialog->Terminated();
     findMode_ = FindMode::None;
     // The last match is selected again when the text area regains the focus.
     remembered_ = selection_;

@@ -11,16 +11,25 @@ int Length(std::size_t size) { return static_cast<int>(size); }
 AnsiName ToAnsiName(std::wstring_view wide) {
   AnsiName name;
   if (wide.empty()) return name;
-  const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                          Length(wide.size()), nullptr, 0, nullptr, nullptr);
+  // Two bytes a character hold every text in a double-byte code page: one
+  // pass then, without asking for the size first (long lists of names).
+  name.text.resize(wide.size() * 2);
+  BOOL usedDefault = FALSE;
+  int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), Length(wide.size()),
+                                    name.text.data(), Length(name.text.size()), "?", &usedDefault);
   if (bytes <= 0) {
-    name.exact = false;
-    return name;
+    bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), Length(wide.size()),
+                                  nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) {
+      name.text.clear();
+      name.exact = false;
+      return name;
+    }
+    name.text.resize(static_cast<std::size_t>(bytes));
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), Length(wide.size()),
+                          name.text.data(), bytes, "?", &usedDefault);
   }
   name.text.resize(static_cast<std::size_t>(bytes));
-  BOOL usedDefault = FALSE;
-  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), Length(wide.size()),
-                        name.text.data(), bytes, "?", &usedDefault);
   // The way back catches a code shared by two characters, where the ANSI API
   // would name the other one.
   name.exact = !usedDefault && ToWide(name.text) == wide;
@@ -36,10 +45,11 @@ bool NameIsCarried(HWND owner, const AnsiName& name, NameUse use) {
 
 std::wstring ToWide(std::string_view ansi) {
   if (ansi.empty()) return {};
-  const int chars = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), Length(ansi.size()), nullptr, 0);
-  if (chars <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), Length(ansi.size()), wide.data(), chars);
+  // No more characters than bytes: one pass.
+  std::wstring wide(ansi.size(), L'\0');
+  const int chars = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), Length(ansi.size()), wide.data(),
+                                          Length(wide.size()));
+  wide.resize(chars > 0 ? static_cast<std::size_t>(chars) : 0);
   return wide;
 }
 

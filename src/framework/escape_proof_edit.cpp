@@ -1,8 +1,10 @@
 #include "framework/escape_proof_edit.h"
 
-namespace {
+// A subclassed edit keeps its own procedure in its user data, which an edit
+// leaves to its user: a window property would cost a trip to the system on
+// every message.
 
-const char kOriginalProc[] = "TEWO.EditProc";
+namespace {
 
 bool IsEscape(UINT message, WPARAM wp) {
   return (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) && wp == VK_ESCAPE;
@@ -13,7 +15,7 @@ bool IsEscape(UINT message, WPARAM wp) {
 // double-byte characters reach it, as it was.
 template <bool Unicode>
 LRESULT CALLBACK EscapeProofProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
-  auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kOriginalProc));
+  auto original = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(edit, GWLP_USERDATA));
   if (original == nullptr) {
     return Unicode ? ::DefWindowProcW(edit, message, wp, lp)
                    : ::DefWindowProcA(edit, message, wp, lp);
@@ -25,7 +27,7 @@ LRESULT CALLBACK EscapeProofProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) 
     } else {
       ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     }
-    ::RemovePropA(edit, kOriginalProc);
+    ::SetWindowLongPtrA(edit, GWLP_USERDATA, 0);
   }
   return Unicode ? ::CallWindowProcW(original, edit, message, wp, lp)
                  : ::CallWindowProcA(original, edit, message, wp, lp);
@@ -36,14 +38,21 @@ BOOL CALLBACK SubclassIfMultiLineEdit(HWND child, LPARAM) {
   ::GetClassNameA(child, className, sizeof className);
   const bool multiLineEdit = ::lstrcmpiA(className, "Edit") == 0 &&
                              (::GetWindowLongA(child, GWL_STYLE) & ES_MULTILINE) != 0;
-  if (!multiLineEdit || ::GetPropA(child, kOriginalProc) != nullptr) return TRUE;
+  if (!multiLineEdit) return TRUE;
+  // Each procedure is read and set in the edit's own character set.
+  const bool unicode = ::IsWindowUnicode(child) != FALSE;
+  const auto ours = unicode ? reinterpret_cast<LONG_PTR>(&EscapeProofProc<true>)
+                            : reinterpret_cast<LONG_PTR>(&EscapeProofProc<false>);
   const LONG_PTR original =
-      ::IsWindowUnicode(child)
-          ? ::SetWindowLongPtrW(child, GWLP_WNDPROC,
-                                reinterpret_cast<LONG_PTR>(&EscapeProofProc<true>))
-          : ::SetWindowLongPtrA(child, GWLP_WNDPROC,
-                                reinterpret_cast<LONG_PTR>(&EscapeProofProc<false>));
-  ::SetPropA(child, kOriginalProc, reinterpret_cast<HANDLE>(original));
+      unicode ? ::GetWindowLongPtrW(child, GWLP_WNDPROC) : ::GetWindowLongPtrA(child, GWLP_WNDPROC);
+  if (original == ours) return TRUE;
+  // The original first: the edit may see a message as soon as ours is in place.
+  ::SetWindowLongPtrA(child, GWLP_USERDATA, original);
+  if (unicode) {
+    ::SetWindowLongPtrW(child, GWLP_WNDPROC, ours);
+  } else {
+    ::SetWindowLongPtrA(child, GWLP_WNDPROC, ours);
+  }
   return TRUE;
 }
 

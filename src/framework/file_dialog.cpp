@@ -98,22 +98,48 @@ AnsiName CFileDialog::GetPathName() const {
 
 std::vector<AnsiName> CFileDialog::GetPathNames() const {
   // The buffer's texts, each ended by a null; the list ends with an empty one.
-  std::vector<std::wstring> texts;
+  const std::wstring_view answer(answer_);
+  std::vector<std::wstring_view> texts;
   std::size_t start = 0;
-  while (start < answer_.size() && answer_[start] != L'\0') {
-    const std::size_t end = std::min(answer_.find(L'\0', start), answer_.size());
-    texts.push_back(answer_.substr(start, end - start));
+  while (start < answer.size() && answer[start] != L'\0') {
+    const std::size_t end = std::min(answer.find(L'\0', start), answer.size());
+    texts.push_back(answer.substr(start, end - start));
     start = end + 1;
   }
   if (texts.empty()) return {};
   if ((m_ofn.Flags & OFN_ALLOWMULTISELECT) == 0 || texts.size() == 1) {
     return {ToAnsiName(texts.front())};
   }
-  // A multiple selection: the folder, then the names.
-  std::wstring folder = texts.front();
-  if (folder.back() != L'\\') folder += L'\\';
+  // A multiple selection: the folder, then the names. The whole list is
+  // converted at once when all of it converts exactly, as it does but for
+  // rare names; the code page converts character by character, so every
+  // text of the list then converts exactly on its own.
+  const std::wstring_view folder = texts.front();
+  const char* separator = folder.back() == L'\\' ? "" : "\\";
   std::vector<AnsiName> paths;
-  for (std::size_t i = 1; i < texts.size(); ++i) paths.push_back(ToAnsiName(folder + texts[i]));
+  paths.reserve(texts.size() - 1);
+  const AnsiName list = ToAnsiName(answer.substr(0, start - 1));
+  if (list.exact) {
+    std::size_t at = list.text.find('\0');
+    const std::string folderBytes = list.text.substr(0, at) + separator;
+    while (at < list.text.size()) {
+      const std::size_t next = std::min(list.text.find('\0', at + 1), list.text.size());
+      std::string path = folderBytes;
+      path.append(list.text, at + 1, next - at - 1);
+      paths.push_back({std::move(path), true});
+      at = next;
+    }
+    return paths;
+  }
+  // Name by name: each one tells whether it converts.
+  std::wstring path(folder);
+  path += ToWide(separator);
+  const std::size_t folderLength = path.size();
+  for (std::size_t i = 1; i < texts.size(); ++i) {
+    path.resize(folderLength);
+    path += texts[i];
+    paths.push_back(ToAnsiName(path));
+  }
   return paths;
 }
 

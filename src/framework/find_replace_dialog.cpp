@@ -8,8 +8,6 @@
 
 namespace {
 
-const char kObjectProperty[] = "TEWO.FindReplaceDialog";
-
 // Copies text into buffer, cut to what it holds without splitting a
 // double-byte character.
 template <std::size_t N>
@@ -44,32 +42,33 @@ BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, const std::string& findWhat
   m_fr.Flags = flags;
   m_fr.hwndOwner = parent->m_hWnd;
   HWND hwnd = findDialogOnly ? ::FindTextA(&m_fr) : ::ReplaceTextA(&m_fr);
-  if (hwnd == nullptr) {
-    delete this;
-    return FALSE;
-  }
+  if (hwnd == nullptr) return FALSE;
   m_hWnd = hwnd;
-  // Subclassed, so that the object goes when the window does.
-  ::SetPropA(hwnd, kObjectProperty, this);
-  systemProc_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
   AfxGetApp()->AddModeless(this);
   return TRUE;
 }
 
-bool CFindReplaceDialog::PreTranslateMessage(MSG& msg) {
-  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
+CFindReplaceDialog::~CFindReplaceDialog() { Close(); }
+
+HWND CFindReplaceDialog::Forget() {
+  HWND hwnd = m_hWnd;
+  if (hwnd != nullptr) AfxGetApp()->RemoveModeless(this);
+  m_hWnd = nullptr;
+  return hwnd;
 }
 
-LRESULT CALLBACK CFindReplaceDialog::WindowProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<CFindReplaceDialog*>(::GetPropA(hwnd, kObjectProperty));
-  if (self == nullptr) return ::DefWindowProcA(hwnd, message, wp, lp);
-  const LRESULT result = ::CallWindowProcA(self->systemProc_, hwnd, message, wp, lp);
-  if (message == WM_NCDESTROY) {
-    ::RemovePropA(hwnd, kObjectProperty);
-    AfxGetApp()->RemoveModeless(self);
-    self->m_hWnd = nullptr;
-    delete self;
-  }
-  return result;
+void CFindReplaceDialog::Terminated() { Forget(); }
+
+void CFindReplaceDialog::Close() {
+  HWND hwnd = Forget();
+  // The owner's end destroys its owned windows before the owner, and so this
+  // one before its object: then the window is gone already.
+  if (hwnd == nullptr || !::IsWindow(hwnd)) return;
+  // Hidden first, so that the screen loses it even before it is destroyed.
+  ::ShowWindow(hwnd, SW_HIDE);
+  ::DestroyWindow(hwnd);
+}
+
+bool CFindReplaceDialog::PreTranslateMessage(MSG& msg) {
+  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
 }

@@ -25,6 +25,8 @@ class CListBox : public CWnd {
   std::vector<std::string> GetAllTexts() const;
 
   // Subclasses the dialog's control id so that this object sees its messages.
+  // Its own operations above then call the control's procedure directly,
+  // without passing through the subclass (which is there for other messages).
   BOOL SubclassDlgItem(int id, CWnd* parent);
 
  protected:
@@ -35,8 +37,10 @@ class CListBox : public CWnd {
   }
 
  private:
+  // The list box lives on this thread: its procedure may be called directly.
   LRESULT Send(UINT message, WPARAM wp = 0, LPARAM lp = 0) const {
-    return ::SendMessageA(m_hWnd, message, wp, lp);
+    return original_ != nullptr ? ::CallWindowProcA(original_, m_hWnd, message, wp, lp)
+                                : ::SendMessageA(m_hWnd, message, wp, lp);
   }
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
 
