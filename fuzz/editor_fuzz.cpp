@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/mbcs.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 #include "editor/find_replace.h"
 #include "editor/script_text.h"
 #include "editor/text_search.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/mbcs.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 #include "editor/text_search.h"
 
 namespace tewo {

@@ -5,7 +5,7 @@
 #include "common/byte_scan.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 
 namespace tewo {
 

@@ -275,7 +275,8 @@ TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
     return IDOK;
   };
   Save();
-  EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
+  // X.dxf and x.dxf name one file; x.dwg another.
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 2, 3}));
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{"同一名のﾌｧｲﾙが選択されているため保存できません！"});
   // The check is over: its progress text does not stand beside the message.

@@ -7,7 +7,7 @@
 
 #include "common/file_write.h"
 #include "common/path_split.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 #include "editor/script_text.h"
 #include "win/editor_fixture.h"
 
