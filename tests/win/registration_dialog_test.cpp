@@ -9,6 +9,7 @@
 
 #include "app/main_dialog.h"
 #include "common/file_write.h"
+#include "framework/ansi_name.h"
 #include "resource.h"
 #include "templates/registration_dialog.h"
 #include "win/dialog_fixture.h"
@@ -340,6 +341,35 @@ TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
 
   Click(IDC_REGISTER_SAVE);
   EXPECT_EQ(File().rfind("01CHANGED\r\n01//E\r\n02SAVE", 0), 0u);
+}
+
+// Text the code page cannot carry (pasted from another program) is named by
+// its field and line; nothing is written and the control keeps it.
+TEST_F(RegistrationDialogTest, TextTheCodePageCannotCarryRefusesTheSave) {
+  const std::string kHead = "Shift-JISで保存できない文字があります。\n";
+  const struct {
+    RegistrationDialog which;
+    int control;
+    std::wstring text;
+    std::string where;
+  } rows[] = {
+      {RegistrationDialog::DxfToDwg, IDC_FIRST_INPUT, L"OPEN\r\nCAF\u00C9\r\n//E\r\n",
+       "１件目のﾌｧｲﾙ用 Input 2行目: CAF?"},
+      {RegistrationDialog::DxfToDwg, IDC_LATER_OUTPUT, L"Stra\u00DFe\r\n",
+       "２件目以降のﾌｧｲﾙ用 Output 1行目: Stra?e"},
+      {RegistrationDialog::DwgToDxf, IDC_FIRST_OUTPUT, L"A\r\nB\r\n\uD55C\uAE00",
+       "１件目のﾌｧｲﾙ用 Output 3行目: ??"},
+      {RegistrationDialog::DwgToDxf, IDC_PRECISION, L"1\u00B2", "DXF精度: 1?"},
+  };
+  for (const auto& row : rows) {
+    Open(row.which, FactoryTemplateFile());
+    fake_->messages.clear();
+    ::SetWindowTextW(Item(row.control), row.text.c_str());
+    Click(IDC_REGISTER_SAVE);
+    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kHead + row.where});
+    EXPECT_EQ(File(), FactoryTemplateFile());
+    EXPECT_EQ(WindowTextWide(Item(row.control)), row.text);
+  }
 }
 
 TEST_F(RegistrationDialogTest, ReadOnlyTemplateFileIsReportedAndKept) {

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "common/case_folding.h"
 #include "common/file_write.h"
 #include "common/path_split.h"
-#include "common/case_folding.h"
 #include "editor/script_text.h"
+#include "framework/ansi_name.h"
 #include "win/editor_fixture.h"
 
 namespace {
@@ -180,6 +181,35 @@ TEST_F(EditorTest, NamesTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
   EditorCommand(ID_EDITOR_SAVE_AS);
   EXPECT_EQ(PathLine(), chosen);
   EXPECT_EQ(ReadFileBytes(chosen), "edited");
+}
+
+// Typed or pasted text the code page cannot carry is refused by Save and Save
+// As alike, before any name is asked for: the line is named, nothing is
+// written and the text area keeps the text.
+TEST_F(EditorTest, TextTheCodePageCannotCarryIsNotSaved) {
+  const std::string kHead = "Shift-JISで保存できない文字があります。\n";
+  const std::wstring kLong(70, L'x');
+  const struct {
+    int command;
+    std::wstring text;
+    std::string line;
+  } rows[] = {
+      {ID_EDITOR_SAVE, L"OPEN\r\nC:\\caf\u00E9.dwg\r\n", "2行目: C:\\caf?.dwg"},
+      {ID_EDITOR_SAVE_AS, L"\u56F3\u00DF", "1行目: 図?"},
+      {ID_EDITOR_SAVE, L"a\r\n\r\n" + kLong + L"\u00E9", "3行目: " + std::string(60, 'x') + "…"},
+  };
+  const std::string script = Write("a.scr", "old\r\n");
+  OpenEditor(script);
+  for (const auto& row : rows) {
+    fake_->messages.clear();
+    ::SetWindowTextW(EditorItem(IDC_EDITOR_TEXT), row.text.c_str());
+    EditorCommand(row.command);
+    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{kHead + row.line});
+    EXPECT_EQ(fake_->saveDialogs, 0);
+    EXPECT_EQ(ReadFileBytes(script), "old\r\n");
+    EXPECT_EQ(WindowTextWide(EditorItem(IDC_EDITOR_TEXT)), row.text);
+    EXPECT_EQ(PathLine(), script);
+  }
 }
 
 TEST_F(EditorTest, SaveWithoutAPathAsksForOneAndCancelWritesNothing) {
