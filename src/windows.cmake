@@ -22,6 +22,7 @@ target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi
 add_library(tewo_ui STATIC
   app/about_dialog.cpp
   app/drop_list_box.cpp
+  app/install_folder.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp
   app/main_dialog_settings.cpp
