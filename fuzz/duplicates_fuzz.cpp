@@ -1,5 +1,4 @@
-// The duplicate-name check against the plain comparison of every pair of
-// folded names.
+// The duplicate-name check against the plain comparison of every pair.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>

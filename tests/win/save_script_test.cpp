@@ -327,71 +327,30 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   EXPECT_EQ(fake_->saveDialogs, 2);
 }
 
-// The destination is looked at in wide form: a name the code page holds only
-// as a look-alike names no output. A listing that the system refuses (some
-// systems never refuse one on their own) gives way to a look at each output;
-// when that is refused too, the user is asked, never told "none".
+// Outputs are looked at in wide form; a refused listing gives way to a look at
+// each output, and when that is refused too the user is asked.
 TEST_F(SaveScriptTest, ExistingOutputsInWideFormAndWhenTheFolderCannotBeListed) {
-  const std::string kOne =
-      "変換先に同じ名前のﾌｧｲﾙが1個あります。\nAutoCADが上書きの確認で止まります。"
-      "ｽｸﾘﾌﾟﾄを保存しますか？";
-  const std::string kUnknown =
-      "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあるとAutoCADが上書きの確認で"
-      "止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
-  enum class Refused { None, Listing, ListingAndLookUps };
-  const struct {
-    std::vector<std::wstring> files;
-    Refused refused;
-    std::string question;  // empty: none asked
-  } rows[] = {
-      {{L"Stra\u00DFe.dwg"}, Refused::None, ""},
-      {{L"Stra\u00DFe.dwg", L"A.DWG"}, Refused::None, kOne},
-      {{L"Stra\u00DFe.dwg", L"a.dwg"}, Refused::Listing, kOne},
-      {{L"Stra\u00DFe.dwg"}, Refused::Listing, ""},
-      {{}, Refused::ListingAndLookUps, kUnknown},
-  };
-  const auto deny = [] {
-    ::SetLastError(ERROR_ACCESS_DENIED);
-    return INVALID_HANDLE_VALUE;
-  };
+  // An existing file; 1: the listing refused, 2: each look refused too; the question.
+  const std::tuple<const wchar_t*, int, const char*> rows[] = {
+      {L"Stra\u00DFe.dwg", 0, nullptr},
+      {L"Stra\u00DFe.dwg", 1, nullptr},
+      {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
+      {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\d\\a.dxf", "C:\\d\\Strase.dxf"});
   AnswerSave(ScriptFolder() + "\\s.scr");
-  std::vector<ShownMessage> questions;
-  fake_->onMessage = [&](const ShownMessage& shown) {
-    questions.push_back(shown);
-    return IDCANCEL;
-  };
-  for (const auto& row : rows) {
-    for (const std::wstring& file : row.files) {
-      ASSERT_TRUE(WriteFileBytes(WidePath(Destination()) + L"\\" + file, "drawing"));
-    }
-    dialog_->destinationAccess = {};
-    if (row.refused != Refused::None) {
-      dialog_->destinationAccess.findFirst = [&](LPCWSTR, WIN32_FIND_DATAW*) { return deny(); };
-    }
-    if (row.refused == Refused::ListingAndLookUps) {
-      dialog_->destinationAccess.attributes = [&](LPCWSTR) {
-        deny();
-        return INVALID_FILE_ATTRIBUTES;
-      };
-    }
-    questions.clear();
-    const int dialogsBefore = fake_->saveDialogs;
+  for (const auto& [name, refused, question] : rows) {
+    const std::wstring file = WidePath(Destination()) + L"\\" + name;
+    ASSERT_TRUE(WriteFileBytes(file, "drawing"));
+    FolderAccess& access = dialog_->destinationAccess = {};
+    const auto deny = [](auto failure) { return ::SetLastError(ERROR_ACCESS_DENIED), failure; };
+    if (refused > 0) access.findFirst = [&](auto...) { return deny(INVALID_HANDLE_VALUE); };
+    if (refused > 1) access.attributes = [&](auto) { return deny(INVALID_FILE_ATTRIBUTES); };
+    fake_->messages.clear();
     Save();
-    if (row.question.empty()) {
-      EXPECT_TRUE(questions.empty()) << row.files.size();
-      EXPECT_EQ(fake_->saveDialogs, dialogsBefore + 1);
-    } else {
-      ASSERT_EQ(questions.size(), 1u);
-      EXPECT_EQ(questions[0].text, row.question);
-      EXPECT_EQ(questions[0].type, UINT{MB_OKCANCEL | MB_ICONQUESTION});
-      EXPECT_EQ(questions[0].caption, "TEWO");
-      EXPECT_EQ(fake_->saveDialogs, dialogsBefore);  // Cancel: nothing saved
-    }
-    for (const std::wstring& file : row.files) {
-      ::DeleteFileW((WidePath(Destination()) + L"\\" + file).c_str());
-    }
+    ASSERT_EQ(fake_->messages.size(), question ? 1u : 0u);
+    EXPECT_TRUE(!question || fake_->messages[0].text.rfind(question, 0) == 0);
+    ::DeleteFileW(file.c_str());
   }
 }
 

@@ -16,9 +16,7 @@ class CTestApp : public CWinApp {
     if (moduleFileNameFails) throw std::runtime_error("the executable's path is not to be had");
     return moduleFileName;
   }
-  std::wstring ModuleFileNameWide() const override {
-    return moduleFileNameWide.empty() ? WidePath(ModuleFileName()) : moduleFileNameWide;
-  }
+  std::wstring ModuleFileNameWide() const override { return moduleFileNameWide; }
 
   // A fresh fake user for the next test.
   FakeSystem& ResetSystem();
