@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/case_folding.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
 #include "fuzz_common.h"
@@ -17,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
   std::vector<std::size_t> expected;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const std::string name = tewo::FileNameOf(tewo::TrimBlanks(entries[i]));
+    const std::string name = tewo::FoldCase(tewo::FileNameOf(tewo::TrimBlanks(entries[i])));
     for (std::size_t j = 0; j < entries.size(); ++j) {
-      if (i != j && tewo::FileNameOf(tewo::TrimBlanks(entries[j])) == name) {
+      if (i != j && tewo::FoldCase(tewo::FileNameOf(tewo::TrimBlanks(entries[j]))) == name) {
         expected.push_back(i);
         break;
       }

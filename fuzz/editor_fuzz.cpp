@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "common/case_folding.h"
 #include "common/mbcs.h"
-#include "editor/case_folding.h"
 #include "editor/find_replace.h"
 #include "editor/script_text.h"
 #include "editor/text_search.h"

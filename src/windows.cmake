@@ -24,6 +24,7 @@ add_library(tewo_ui STATIC
   app/drop_list_box.cpp
   app/folder_browser.cpp
   app/folder_lister.cpp
+  app/install_folder.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp
   app/main_dialog_folder.cpp
@@ -32,6 +33,7 @@ add_library(tewo_ui STATIC
   app/my_file_dialog.cpp
   app/script_tool_app.cpp
   script/destination_name.cpp
+  script/existing_outputs.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

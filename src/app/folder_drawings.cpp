@@ -7,7 +7,7 @@
 #include "app/source_files.h"
 #include "common/mbcs.h"
 #include "common/path_split.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 
 namespace tewo {
 

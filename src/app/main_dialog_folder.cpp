@@ -11,7 +11,7 @@
 #include "app/main_dialog.h"
 #include "common/file_write.h"
 #include "common/path_split.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 #include "framework/redraw_pause.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"

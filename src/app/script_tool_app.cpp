@@ -1,5 +1,6 @@
 #include "app/script_tool_app.h"
 
+#include "app/install_folder.h"
 #include "app/main_dialog.h"
 
 namespace {
@@ -18,6 +19,9 @@ BOOL CScriptToolApp::InitInstance() {
     return FALSE;
   }
   singleInstanceMutex_ = ::CreateMutexA(nullptr, FALSE, kMutexName);
+
+  // Before anything reads the files beside the executable.
+  if (!InstallFolderIsUsable(*this)) return FALSE;
 
   CMainDialog dialog;
   m_pMainWnd = &dialog;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/case_folding.h"
 #include "common/mbcs.h"
-#include "editor/case_folding.h"
 #include "editor/text_search.h"
 
 namespace tewo {

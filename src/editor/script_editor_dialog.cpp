@@ -6,6 +6,7 @@
 #include "common/file_write.h"
 #include "common/path_split.h"
 #include "editor/script_text.h"
+#include "framework/ansi_name.h"
 #include "framework/dropped_files.h"
 #include "framework/file_dialog.h"
 #include "framework/gdi.h"
@@ -169,11 +170,14 @@ void CScriptEditorDialog::OnSave() {
     OnSaveAs();
     return;
   }
-  WriteText(currentPath_);
+  if (const auto text = TextToSave(m_hWnd, text_.m_hWnd, {})) WriteText(currentPath_, *text);
 }
 
 void CScriptEditorDialog::OnSaveAs() {
   currentPath_ = GetDlgItemText(IDC_EDITOR_PATH);
+  // A text that cannot be saved is refused before a name is asked for.
+  const auto text = TextToSave(m_hWnd, text_.m_hWnd, {});
+  if (!text) return;
   CFileDialog save(FALSE, "scr", currentPath_.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                    kFilter, this);
   save.m_ofn.lpstrTitle = kSaveAsTitle;
@@ -182,14 +186,14 @@ void CScriptEditorDialog::OnSaveAs() {
   if (!NameIsCarried(m_hWnd, chosen, NameUse::Save)) return;
   currentPath_ = chosen.text;
   SetDlgItemText(IDC_EDITOR_PATH, currentPath_);
-  WriteText(currentPath_);
+  WriteText(currentPath_, *text);
 }
 
-void CScriptEditorDialog::WriteText(const std::string& path) {
+void CScriptEditorDialog::WriteText(const std::string& path, const std::string& text) {
   // The old file stays whole when anything fails, and so do the text and the window.
   tewo::WriteResult saved;
   try {
-    saved = tewo::SaveScriptFile(path, text_.GetText(), &AfxGetApp()->System().Files());
+    saved = tewo::SaveScriptFile(path, text, &AfxGetApp()->System().Files());
   } catch (const std::exception&) {
   }
   if (!saved) ReportMessage(m_hWnd, tewo::WithWhereKept(kSaveFailed, saved));

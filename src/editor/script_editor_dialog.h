@@ -58,7 +58,8 @@ class CScriptEditorDialog : public CDialog {
   // Puts text into the text area and reads it back into the store. False
   // when the text area did not take all of it.
   bool PutText(const std::string& text);
-  void WriteText(const std::string& path);
+  // Writes text, the text area's exact ANSI form, to path.
+  void WriteText(const std::string& path, const std::string& text);
   void FocusText();
   void GreySaveCommands() const;
   void SetStatus(const std::string& text) const;

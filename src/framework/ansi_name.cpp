@@ -1,10 +1,24 @@
 #include "framework/ansi_name.h"
 
+#include <utility>
+
 #include "framework/wnd.h"
 
 namespace {
 
 int Length(std::size_t size) { return static_cast<int>(size); }
+
+// Characters of a line shown in a message; a longer line is cut after them.
+constexpr std::size_t kShownCharacters = 60;
+
+// line as far as a message shows it.
+std::string ShownLine(std::wstring_view line) {
+  if (line.size() <= kShownCharacters) return ToAnsiName(line).text;
+  std::wstring_view head = line.substr(0, kShownCharacters);
+  // Never half of a surrogate pair.
+  if (head.back() >= 0xD800 && head.back() <= 0xDBFF) head.remove_suffix(1);
+  return ToAnsiName(head).text + "…";
+}
 
 }  // namespace
 
@@ -59,4 +73,30 @@ std::wstring WindowTextWide(HWND window) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), length + 1)));
   return text;
+}
+
+std::optional<UncarriedLine> FirstUncarriedLine(std::wstring_view wide) {
+  std::size_t number = 1;
+  for (std::size_t start = 0;; ++number) {
+    const std::size_t end = wide.find(L'\n', start);
+    std::wstring_view line = wide.substr(start, end == std::wstring_view::npos ? end : end - start);
+    if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
+    if (!ToAnsiName(line).exact) return UncarriedLine{number, ShownLine(line)};
+    if (end == std::wstring_view::npos) return std::nullopt;
+    start = end + 1;
+  }
+}
+
+std::optional<std::string> TextToSave(HWND owner, HWND window, const TextPlace& place) {
+  const std::wstring wide = WindowTextWide(window);
+  AnsiName text = ToAnsiName(wide);
+  if (text.exact) return std::move(text.text);
+  const UncarriedLine line = FirstUncarriedLine(wide).value_or(UncarriedLine{1, ShownLine(wide)});
+  std::string where = place.name;
+  if (place.numbered) {
+    if (!where.empty()) where += ' ';
+    where += std::to_string(line.number) + "行目";
+  }
+  ReportMessage(owner, "Shift-JISで保存できない文字があります。\n" + where + ": " + line.shown);
+  return std::nullopt;
 }

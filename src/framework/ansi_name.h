@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,3 +36,24 @@ std::wstring ToWide(std::string_view ansi);
 
 // The wide text of a window (an edit's own text, before any ANSI conversion).
 std::wstring WindowTextWide(HWND window);
+
+// The first line of wide (lines end in LF or CR LF) that does not convert
+// exactly: its number, from 1, and its form for showing, cut after a few
+// dozen characters. Nothing when every line converts exactly.
+struct UncarriedLine {
+  std::size_t number = 0;
+  std::string shown;
+};
+std::optional<UncarriedLine> FirstUncarriedLine(std::wstring_view wide);
+
+// Where a text that is to be saved stands, for telling the user.
+struct TextPlace {
+  std::string name;      // the field's name ("１件目のﾌｧｲﾙ用 Input"), or empty
+  bool numbered = true;  // the text has lines, and the line's number is told
+};
+
+// The exact ANSI form of the wide text of window (an edit, a combo box), to be
+// saved. When a character of it has none, nothing: the user has been told
+// (beep and message owned by owner) which line holds it, and the text stays
+// as it is in the window.
+std::optional<std::string> TextToSave(HWND owner, HWND window, const TextPlace& place);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/ansi_name.h"
 #include "framework/wnd.h"
 
 namespace {
@@ -21,10 +22,10 @@ CWinApp::~CWinApp() {
   if (theApplication == this) theApplication = nullptr;
 }
 
-std::string CWinApp::ModuleFileName() const {
-  std::string path(MAX_PATH, '\0');
+std::wstring CWinApp::ModuleFileNameWide() const {
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    DWORD n = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n < path.size()) {
       path.resize(n);
       return path;
@@ -32,6 +33,8 @@ std::string CWinApp::ModuleFileName() const {
     path.resize(path.size() * 2);
   }
 }
+
+std::string CWinApp::ModuleFileName() const { return ToAnsiName(ModuleFileNameWide()).text; }
 
 void CWinApp::AddModeless(CWnd* window) { modeless_.push_back(window); }
 

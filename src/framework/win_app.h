@@ -22,7 +22,10 @@ class CWinApp {
   // Runs the program. Returning FALSE ends the process without a message loop.
   virtual BOOL InitInstance() { return FALSE; }
 
-  // Full path of the running executable.
+  // Full path of the running executable, as the system holds it.
+  virtual std::wstring ModuleFileNameWide() const;
+  // That path in the ANSI code page, through which the tool names the files
+  // beside it (exact only when InstallFolderIsUsable said so at start-up).
   virtual std::string ModuleFileName() const;
 
   ISystem& System() { return *system_; }

@@ -3,8 +3,11 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
+#include "common/byte_scan.h"
+#include "common/case_folding.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
 
@@ -21,15 +24,18 @@ std::uint64_t Mix(std::uint64_t h) {
   return h;
 }
 
-// A fast hash of a short byte string, eight bytes at a time.
-std::uint64_t HashName(std::string_view name) {
+// A fast hash of a short byte string, eight bytes at a time. Every word
+// read goes through fold first, and is ORed into seen.
+template <typename Fold>
+std::uint64_t HashName(std::string_view name, Fold fold, std::uint64_t& seen) {
   std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ name.size();
   const char* p = name.data();
   std::size_t n = name.size();
   for (; n >= 8; p += 8, n -= 8) {
     std::uint64_t word;
     std::memcpy(&word, p, 8);
-    h = (h ^ word) * 0x9FB21C651E98DF25ULL;
+    seen |= word;
+    h = (h ^ fold(word)) * 0x9FB21C651E98DF25ULL;
     h ^= h >> 29;
   }
   // The last 0-7 bytes, read as at most two overlapping loads (a byte-wise
@@ -45,10 +51,30 @@ std::uint64_t HashName(std::string_view name) {
            (std::uint64_t{static_cast<unsigned char>(p[n / 2])} << 8) |
            static_cast<unsigned char>(p[n - 1]);
   }
-  return Mix(h ^ tail);
+  seen |= tail;
+  return Mix(h ^ fold(tail));
 }
 
 std::string_view NameOf(const std::string& entry) { return FileNameView(TrimBlanksView(entry)); }
+
+// name as FoldCase folds it, in buffer.
+std::string_view Folded(std::string_view name, std::string& buffer) {
+  buffer.assign(name);
+  FoldCaseInPlace(buffer);
+  return buffer;
+}
+
+// The hash of name as FoldCase folds it. A name of single-byte characters
+// (nearly every name) is folded word by word as it is hashed; any other is
+// folded whole first, double-byte characters and all.
+std::uint64_t HashFoldedName(std::string_view name, std::string& buffer) {
+  std::uint64_t seen = 0;
+  const std::uint64_t hash = HashName(
+      name, [](std::uint64_t word) { return FoldAsciiWord(word); }, seen);
+  if ((seen & byte_scan_detail::kHighs) == 0) return hash;
+  return HashName(
+      Folded(name, buffer), [](std::uint64_t word) { return word; }, seen);
+}
 
 // Index is the integer type that the table keeps entry numbers in: 32 bits
 // keep the table small enough for the cache; longer lists take 64 bits.
@@ -56,7 +82,9 @@ template <typename Index>
 std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries) {
   const std::size_t n = entries.size();
   std::vector<std::uint64_t> hashes(n);
-  for (std::size_t i = 0; i < n; ++i) hashes[i] = HashName(NameOf(entries[i]));
+  std::string folded;  // buffers reused: no allocation per entry
+  std::string otherFolded;
+  for (std::size_t i = 0; i < n; ++i) hashes[i] = HashFoldedName(NameOf(entries[i]), folded);
 
   // One pass over an open-addressing table of the first entry of every name:
   // a later entry of the same name marks itself and that first one. A slot
@@ -80,7 +108,7 @@ std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries)
       }
       const std::size_t first = slot.entry - 1;
       if (slot.tag == tag && hashes[first] == hash &&
-          NameOf(entries[first]) == NameOf(entries[i])) {
+          Folded(NameOf(entries[first]), folded) == Folded(NameOf(entries[i]), otherFolded)) {
         shared[first] = 1;
         shared[i] = 1;
         any = true;

@@ -1,7 +1,7 @@
 #include "script/save_script_operation.h"
 
 #include <exception>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +30,9 @@ const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができま�
 const char kOutputsExist[] =
     "変換先に同じ名前のﾌｧｲﾙが%i個あります。\nAutoCADが上書きの確認で止まります。"
     "ｽｸﾘﾌﾟﾄを保存しますか？";
+const char kOutputsUnknown[] =
+    "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあるとAutoCADが上書きの確認で"
+    "止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
 
 void SetStatus(const CDialog& dialog, const std::string& text) {
   dialog.SetDlgItemText(IDC_STATUS, text);
@@ -78,35 +81,25 @@ std::string AskScriptPath(const ScriptSaveWindow& window) {
   return NameIsCarried(window.dialog.m_hWnd, path, NameUse::Save) ? path.text : std::string();
 }
 
-// The names in folder (which ends in "\\"), read in one listing: a look-up
-// per entry would cost a scan of the folder per missing name on some systems.
-std::vector<std::string> NamesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  const std::unique_ptr<void, decltype(&::FindClose)> closer(find, &::FindClose);
-  do {
-    names.emplace_back(data.cFileName);
-  } while (::FindNextFileA(find, &data));
-  return names;
-}
-
 // AutoCAD asks before it replaces a drawing, and takes the script's next line
-// for the answer: the user decides before such a script is written. True
-// when the script is to be saved.
-bool AcceptExistingOutputs(HWND owner, ConversionMode mode, const std::vector<std::string>& entries,
+// for the answer: the user decides before such a script is written, and is
+// asked too when the destination could not be looked at. True when the
+// script is to be saved.
+bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std::string>& entries,
                            const std::string& destination) {
-  std::size_t existing = 0;
+  std::optional<std::size_t> existing;
   {
     const CWaitCursor wait;
-    existing = CountExistingOutputs(mode, entries, NamesIn(destination));
+    existing = CountExistingOutputsIn(window.destinationAccess, window.mode, entries, destination);
   }
   if (existing == 0) return true;
-  std::string question = kOutputsExist;
-  question.replace(question.find("%i"), 2, std::to_string(existing));
-  return AfxGetApp()->System().MessageBox(owner, question, "TEWO", MB_OKCANCEL | MB_ICONQUESTION) ==
-         IDOK;
+  std::string question = kOutputsUnknown;
+  if (existing) {
+    question = kOutputsExist;
+    question.replace(question.find("%i"), 2, std::to_string(*existing));
+  }
+  return AfxGetApp()->System().MessageBox(window.dialog.m_hWnd, question, "TEWO",
+                                          MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 
 void SaveScriptSteps(const ScriptSaveWindow& window);
@@ -158,7 +151,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   }
 
   const ConversionMode mode = window.mode;
-  if (!AcceptExistingOutputs(owner, mode, entries, destination)) return;
+  if (!AcceptExistingOutputs(window, entries, destination)) return;
   const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;
   window.lastScriptPath = scriptPath;

@@ -3,9 +3,9 @@
 #include <unordered_set>
 
 #include "common/byte_scan.h"
+#include "common/case_folding.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
-#include "editor/case_folding.h"
 
 namespace tewo {
 

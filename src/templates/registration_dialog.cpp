@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "common/file_write.h"
+#include "framework/ansi_name.h"
 #include "framework/dropped_files.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -15,6 +16,11 @@ namespace {
 // Edits 1004, 1020, 1021 and 1022 in the order of the layout's fields.
 constexpr std::array<int, 4> kEdits = {IDC_FIRST_INPUT, IDC_FIRST_OUTPUT, IDC_LATER_INPUT,
                                        IDC_LATER_OUTPUT};
+
+// The edits as the user sees them: their group box and their label.
+constexpr std::array<const char*, 4> kEditPlaces = {"１件目のﾌｧｲﾙ用 Input", "１件目のﾌｧｲﾙ用 Output",
+                                                    "２件目以降のﾌｧｲﾙ用 Input",
+                                                    "２件目以降のﾌｧｲﾙ用 Output"};
 
 // The factory template of each field (index 0 unused) and of the precision.
 constexpr std::array<UINT, 9> kFactoryStrings = {
@@ -139,11 +145,20 @@ void CRegistrationDialog::OnSave() {
 }
 
 void CRegistrationDialog::Save() {
+  // Every text is taken before anything is written: one that the code page
+  // cannot carry refuses the whole Save and leaves the file as it was.
   std::array<std::vector<std::string>, 4> editLines;
   for (std::size_t i = 0; i < kEdits.size(); ++i) {
-    editLines[i] = tewo::EditLines(GetDlgItemText(kEdits[i]));
+    const auto text = TextToSave(m_hWnd, GetDlgItem(kEdits[i]), {kEditPlaces[i]});
+    if (!text) return;
+    editLines[i] = tewo::EditLines(*text);
   }
-  const std::string precision = layout_.ownsPrecision ? GetDlgItemText(IDC_PRECISION) : "";
+  std::string precision;
+  if (layout_.ownsPrecision) {
+    const auto text = TextToSave(m_hWnd, GetDlgItem(IDC_PRECISION), {"DXF精度", false});
+    if (!text) return;
+    precision = *text;
+  }
   const std::string text =
       tewo::FormatTemplateFile(layout_, editLines, loaded_.otherModeStores, precision);
   // The file is replaced whole or not at all; on failure the edits stay for another try.

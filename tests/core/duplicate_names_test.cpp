@@ -12,7 +12,11 @@ TEST(FindDuplicateNames, EveryEntrySharingANameIsSelected) {
       {{}, {}},
       {{"C:\\a\\x.dxf"}, {}},
       {{"C:\\a\\x.dxf", "D:\\b\\x.dxf"}, {0, 1}},
-      {{"C:\\a\\x.dxf", "C:\\a\\X.dxf"}, {}},  // letter case counts
+      {{"C:\\a\\x.dxf", "C:\\b\\X.dxf", "C:\\LONG_NAME.dxf", "D:\\long_Name.DXF"}, {0, 1, 2, 3}},
+      {{"C:\\a\\ａαж.dxf", "C:\\b\\ＡΑЖ.dxf", "C:\\c\\ＡΑЖ.dwg"}, {0, 1}},
+      {{"C:\\a\\\xED\x40.dxf", "C:\\b\\\xFA\x5C.dxf"}, {0, 1}},  // one character, two codes
+      {{"C:\\a\\表a.dxf", "D:\\表\\表A.dxf"}, {0, 1}},           // folded after a trail byte 0x5C
+      {{"C:\\a\\ヂ.dxf", "C:\\b\\ア.dxf"}, {}},  // trail bytes 0x61 and 0x41 stay apart
       {{"C:\\a\\x.dxf", "C:\\a\\x.dwg"}, {}},
       {{"C:\\x.dxf\\a.dxf", "C:\\a\\x.dxf"}, {}},
       {{"C:\\1\\x.dxf", "C:\\y.dxf", "D:\\x.dxf", "C:\\z.dxf", "E:\\x.dxf", "y.dxf"},

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/case_folding.h"
 #include "common/mbcs.h"
-#include "editor/case_folding.h"
 #include "editor/text_search.h"
 #include "test_files.h"
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "app/folder_drawings.h"
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 
 namespace tewo {
 namespace {

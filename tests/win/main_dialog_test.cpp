@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/about_dialog.h"
+#include "app/install_folder.h"
 #include "framework/dpi.h"
 #include "win/main_dialog_fixture.h"
 
@@ -296,6 +297,23 @@ TEST(DialogHandlers, AFailingHandlerIsReportedNotDropped) {
             std::vector<std::string>{"処理中にエラーが発生したため中断しました。"});
   EXPECT_EQ(fake.beeps.size(), 1u);
   dialog.DestroyWindow();
+}
+
+// A folder whose name the code page cannot hold stops the start at once.
+TEST(InstallFolder, AnExecutablePathTheCodePageCannotHoldEndsTheStart) {
+  const std::vector<std::string> told = {
+      "TEWOのﾌｫﾙﾀﾞ名に使えない文字があります。\n英数字と日本語だけの名前のﾌｫﾙﾀﾞ（例 "
+      "C:\\TEWO）に置いてください。"};
+  for (const wchar_t* path :
+       {L"C:\\図面\\ﾂｰﾙ\\tewo.exe", L"C:\\Stra\u00DFe\\tewo.exe", L"C:\\\uB3C4\uAD6C\\tewo.exe"}) {
+    FakeSystem& fake = TestApp().ResetSystem();
+    TestApp().moduleFileNameWide = path;
+    const bool usable = InstallFolderIsUsable(TestApp());
+    EXPECT_EQ(usable, path[3] == L'図');
+    EXPECT_EQ(fake.exitCodes, usable ? std::vector<UINT>{} : std::vector<UINT>{1});
+    EXPECT_EQ(fake.MessageTexts(), usable ? std::vector<std::string>{} : told);
+  }
+  TestApp().moduleFileNameWide.clear();
 }
 
 }  // namespace

@@ -342,6 +342,24 @@ TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
   EXPECT_EQ(File().rfind("01CHANGED\r\n01//E\r\n02SAVE", 0), 0u);
 }
 
+// Pasted text the code page cannot carry refuses the Save, naming its field
+// and line; nothing is written and the control keeps the text.
+TEST_F(RegistrationDialogTest, TextTheCodePageCannotCarryRefusesTheSave) {
+  Open(RegistrationDialog::DwgToDxf, FactoryTemplateFile());
+  const std::pair<int, const wchar_t*> rows[] = {{IDC_PRECISION, L"1\u00B2"},
+                                                 {IDC_LATER_OUTPUT, L"A\r\nB\u00C9"}};
+  for (const auto& [control, text] : rows) {
+    ::SetWindowTextW(Item(control), text);
+    Click(IDC_REGISTER_SAVE);
+    EXPECT_EQ(WindowTextWide(Item(control)), text);
+  }
+  const std::string head = "Shift-JISで保存できない文字があります。\n";
+  EXPECT_EQ(fake_->MessageTexts(),
+            (std::vector<std::string>{head + "DXF精度: 1?",
+                                      head + "２件目以降のﾌｧｲﾙ用 Output 2行目: B?"}));
+  EXPECT_EQ(File(), FactoryTemplateFile());
+}
+
 TEST_F(RegistrationDialogTest, ReadOnlyTemplateFileIsReportedAndKept) {
   Open(RegistrationDialog::DxfToDwg, FactoryTemplateFile());
   ::SetFileAttributesA(TemplateFile().c_str(), FILE_ATTRIBUTE_READONLY);

@@ -275,7 +275,8 @@ TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
     return IDOK;
   };
   Save();
-  EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
+  // X.dxf and x.dxf name one file; x.dwg another.
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 2, 3}));
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{"同一名のﾌｧｲﾙが選択されているため保存できません！"});
   // The check is over: its progress text does not stand beside the message.
@@ -324,6 +325,33 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   Save();
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(fake_->saveDialogs, 2);
+}
+
+// Outputs are looked at in wide form; a refused listing gives way to a look at
+// each output, and when that is refused too the user is asked.
+TEST_F(SaveScriptTest, ExistingOutputsInWideFormAndWhenTheFolderCannotBeListed) {
+  // An existing file; 1: the listing refused, 2: each look refused too; the question.
+  const std::tuple<const wchar_t*, int, const char*> rows[] = {
+      {L"Stra\u00DFe.dwg", 0, nullptr},
+      {L"Stra\u00DFe.dwg", 1, nullptr},
+      {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
+      {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries({"C:\\d\\a.dxf", "C:\\d\\Strase.dxf"});
+  AnswerSave(ScriptFolder() + "\\s.scr");
+  for (const auto& [name, refused, question] : rows) {
+    const std::wstring file = WidePath(Destination()) + L"\\" + name;
+    ASSERT_TRUE(WriteFileBytes(file, "drawing"));
+    FolderAccess& access = dialog_->destinationAccess = {};
+    const auto deny = [](auto failure) { return ::SetLastError(ERROR_ACCESS_DENIED), failure; };
+    if (refused > 0) access.findFirst = [&](auto...) { return deny(INVALID_HANDLE_VALUE); };
+    if (refused > 1) access.attributes = [&](auto) { return deny(INVALID_FILE_ATTRIBUTES); };
+    fake_->messages.clear();
+    Save();
+    ASSERT_EQ(fake_->messages.size(), question ? 1u : 0u);
+    EXPECT_TRUE(!question || fake_->messages[0].text.rfind(question, 0) == 0);
+    ::DeleteFileW(file.c_str());
+  }
 }
 
 TEST_F(SaveScriptTest, CancelledSaveDialogChangesNothing) {

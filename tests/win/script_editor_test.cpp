@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/case_folding.h"
 #include "common/file_write.h"
 #include "common/path_split.h"
-#include "editor/case_folding.h"
 #include "editor/script_text.h"
 #include "win/editor_fixture.h"
 
@@ -180,6 +180,26 @@ TEST_F(EditorTest, NamesTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
   EditorCommand(ID_EDITOR_SAVE_AS);
   EXPECT_EQ(PathLine(), chosen);
   EXPECT_EQ(ReadFileBytes(chosen), "edited");
+}
+
+// Pasted text the code page cannot carry is refused before a name is asked
+// for: its line is named (a long one cut), nothing written, the text kept.
+TEST_F(EditorTest, TextTheCodePageCannotCarryIsNotSaved) {
+  const std::string script = Write("a.scr", "old");
+  OpenEditor(script);
+  const std::pair<int, std::wstring> rows[] = {
+      {ID_EDITOR_SAVE, L"OPEN\r\n\u56F3\u00DF\r\n"},
+      {ID_EDITOR_SAVE_AS, L"a\r\n" + std::wstring(70, L'x') + L"\u00E9"}};
+  for (const auto& [command, text] : rows) {
+    ::SetWindowTextW(EditorItem(IDC_EDITOR_TEXT), text.c_str());
+    EditorCommand(command);
+    EXPECT_EQ(WindowTextWide(EditorItem(IDC_EDITOR_TEXT)), text);
+  }
+  const std::string head = "Shift-JISで保存できない文字があります。\n2行目: ";
+  EXPECT_EQ(fake_->MessageTexts(),
+            (std::vector<std::string>{head + "図?", head + std::string(60, 'x') + "…"}));
+  EXPECT_EQ(fake_->saveDialogs, 0);
+  EXPECT_EQ(ReadFileBytes(script), "old");
 }
 
 TEST_F(EditorTest, SaveWithoutAPathAsksForOneAndCancelWritesNothing) {

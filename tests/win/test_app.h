@@ -16,11 +16,13 @@ class CTestApp : public CWinApp {
     if (moduleFileNameFails) throw std::runtime_error("the executable's path is not to be had");
     return moduleFileName;
   }
+  std::wstring ModuleFileNameWide() const override { return moduleFileNameWide; }
 
   // A fresh fake user for the next test.
   FakeSystem& ResetSystem();
 
   std::string moduleFileName;
+  std::wstring moduleFileNameWide;   // empty: moduleFileName in wide form
   bool moduleFileNameFails = false;  // stands for any failure that throws
 };
 

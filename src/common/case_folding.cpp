@@ -1,4 +1,4 @@
-#include "editor/case_folding.h"
+#include "common/case_folding.h"
 
 #include <cstdint>
 #include <cstring>
@@ -56,16 +56,6 @@ constexpr FoldRun kFoldRuns[] = {
 };
 
 using byte_scan_detail::kHighs;
-using byte_scan_detail::kOnes;
-
-// Folds eight bytes below 0x80 at once: each byte from 'a' to 'z' loses its
-// 0x20 bit. No sum carries into the next byte, since every byte is below 0x80.
-constexpr std::uint64_t FoldAsciiWord(std::uint64_t word) {
-  const std::uint64_t atLeastA = word + kOnes * (0x80 - 'a');
-  const std::uint64_t aboveZ = word + kOnes * (0x80 - 'z' - 1);
-  const std::uint64_t lower = atLeastA & ~aboveZ & kHighs;
-  return word ^ (lower >> 2);
-}
 
 // Only these lead bytes carry characters that change.
 constexpr bool MayFold(unsigned char lead) {

@@ -1,0 +1,62 @@
+#include "script/existing_outputs.h"
+
+#include <memory>
+
+#include "framework/ansi_name.h"
+
+namespace tewo {
+
+namespace {
+
+// The names in folder that convert exactly, read in one listing: a look-up
+// per entry would cost a scan of the folder per missing name on some
+// systems. Nothing when the folder cannot be listed to its end; an empty
+// listing (a drive's empty root) is no failure.
+std::optional<std::vector<std::string>> NamesIn(const FolderAccess& access,
+                                                const std::wstring& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = access.findFirst((folder + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) {
+    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return names;
+    return std::nullopt;
+  }
+  const std::unique_ptr<void, decltype(&::FindClose)> closer(find, &::FindClose);
+  do {
+    const AnsiName name = ToAnsiName(data.cFileName);
+    if (name.exact) names.push_back(name.text);
+  } while (access.findNext(find, &data));
+  if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+  return names;
+}
+
+// The outputs looked at one by one. Nothing when one of them cannot be told
+// to exist or not.
+std::optional<std::size_t> CountOneByOne(const FolderAccess& access, ConversionMode mode,
+                                         const std::vector<std::string>& entries,
+                                         const std::string& destination) {
+  std::size_t count = 0;
+  for (const std::string& entry : entries) {
+    const std::wstring output = ToWide(DestinationPath(entry, destination, NewExtension(mode)));
+    if (access.attributes(output.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      ++count;
+      continue;
+    }
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return std::nullopt;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::optional<std::size_t> CountExistingOutputsIn(const FolderAccess& access, ConversionMode mode,
+                                                  const std::vector<std::string>& entries,
+                                                  const std::string& destination) {
+  if (const auto names = NamesIn(access, ToWide(destination))) {
+    return CountExistingOutputs(mode, entries, *names);
+  }
+  return CountOneByOne(access, mode, entries, destination);
+}
+
+}  // namespace tewo

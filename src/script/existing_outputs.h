@@ -1,0 +1,38 @@
+#pragma once
+// Outputs of a script that already lie in the destination folder. AutoCAD
+// asks before it replaces a drawing and takes the script's next line for the
+// answer, so the user decides before such a script is written.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "script/script_expansion.h"
+
+// The calls that look at the destination, in wide form: the system's own,
+// unless a test puts in others (a listing refused for access, which some
+// systems never produce on their own). Each sets the thread's last error as
+// the system's call does.
+struct FolderAccess {
+  std::function<HANDLE(LPCWSTR, WIN32_FIND_DATAW*)> findFirst = ::FindFirstFileW;
+  std::function<BOOL(HANDLE, WIN32_FIND_DATAW*)> findNext = ::FindNextFileW;
+  std::function<DWORD(LPCWSTR)> attributes = ::GetFileAttributesW;
+};
+
+namespace tewo {
+
+// How many entries have an output (the entry's base name and the mode's new
+// extension) in destination, which ends in "\\" and converts exactly. The
+// folder is listed once, in wide form (a name that the code page holds only
+// as a look-alike names no output); when it cannot be listed, each output is
+// looked at on its own. Nothing when even that cannot tell whether an output
+// exists: the tool could not look, which is never taken for "none".
+std::optional<std::size_t> CountExistingOutputsIn(const FolderAccess& access, ConversionMode mode,
+                                                  const std::vector<std::string>& entries,
+                                                  const std::string& destination);
+
+}  // namespace tewo
