@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "app/source_files.h"
+#include "common/case_folding.h"
 #include "common/mbcs.h"
 #include "common/path_split.h"
-#include "common/case_folding.h"
 
 namespace tewo {
 
