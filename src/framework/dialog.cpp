@@ -16,6 +16,15 @@ CDialog::~CDialog() {
   }
 }
 
+HWND CDialog::CreateFromTemplate(UINT templateId, HWND owner, CDialog* dialog) {
+  // Made by the wide function, so that the controls are: an edit made by the
+  // ANSI one keeps its text in the code page on Windows, and would turn a
+  // pasted character that the code page lacks into a look-alike before the
+  // tool could read it and refuse it. Everything else still speaks ANSI.
+  return ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(templateId), owner,
+                              DialogProc, reinterpret_cast<LPARAM>(dialog));
+}
+
 INT_PTR CDialog::DoModal() {
   // Without a parent a dialog is owned by the main window, as long as that
   // is another window.
@@ -32,8 +41,7 @@ INT_PTR CDialog::DoModal() {
   // while it initialises are already modal.
   const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
   if (disableOwner) ::EnableWindow(owner, FALSE);
-  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
-                                   DialogProc, reinterpret_cast<LPARAM>(this));
+  HWND hwnd = CreateFromTemplate(templateId_, owner, this);
   if (hwnd != nullptr && inModalLoop_) {
     ::ShowWindow(hwnd, SW_SHOW);
     RunModalLoop();
@@ -72,9 +80,7 @@ void CDialog::RunModalLoop() {
 BOOL CDialog::Create(UINT templateId, CWnd* owner) {
   templateId_ = templateId;
   modal_ = false;
-  HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId),
-                                   owner ? owner->m_hWnd : nullptr, DialogProc,
-                                   reinterpret_cast<LPARAM>(this));
+  HWND hwnd = CreateFromTemplate(templateId, owner ? owner->m_hWnd : nullptr, this);
   if (hwnd == nullptr) return FALSE;
   AfxGetApp()->AddModeless(this);
   return TRUE;

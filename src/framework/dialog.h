@@ -44,6 +44,7 @@ class CDialog : public CWnd {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
+  static HWND CreateFromTemplate(UINT templateId, HWND owner, CDialog* dialog);
   INT_PTR HandleMessage(UINT message, WPARAM wp, LPARAM lp);
   void RunModalLoop();
   // Fills list and combo boxes from the template's initialisation data.

@@ -346,6 +346,9 @@ TEST_F(RegistrationDialogTest, FailedSaveKeepsTheOldFileAndTheEdits) {
 // and line; nothing is written and the control keeps the text.
 TEST_F(RegistrationDialogTest, TextTheCodePageCannotCarryRefusesTheSave) {
   Open(RegistrationDialog::DwgToDxf, FactoryTemplateFile());
+  // Made by the wide function: on Windows the edits of an ANSI dialog would
+  // keep only a look-alike of such text.
+  EXPECT_TRUE(::IsWindowUnicode(Dialog()));
   const std::pair<int, const wchar_t*> rows[] = {{IDC_PRECISION, L"1\u00B2"},
                                                  {IDC_LATER_OUTPUT, L"A\r\nB\u00C9"}};
   for (const auto& [control, text] : rows) {
