@@ -255,5 +255,5 @@ void CMainDialog::OnHelpContents() { CHelpDialog::OpenOrFocus(*this); }
 void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 
 void CMainDialog::OnSaveScript() {
-  tewo::SaveScript({*this, sourceList_, Mode(), lastScriptPath, scriptFolder, destinationAccess});
+  tewo::SaveScript({*this, sourceList_, Mode(), lastScriptPath, scriptFolder});
 }

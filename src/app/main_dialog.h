@@ -12,7 +12,6 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/message_map.h"
-#include "script/existing_outputs.h"
 #include "script/script_expansion.h"
 
 // The tool's main window: conversion mode, destination folder, source list,
@@ -34,7 +33,6 @@ class CMainDialog : public CDialog {
   std::string sourceFolder;           // folder of the last file the source dialog returned
   std::string rememberedDestination;  // the destination a button last set
   std::string restoreSwitch = "0";    // "1" restores the folders at start-up
-  FolderAccess destinationAccess;     // how the save-script operation looks at the destination
 
  protected:
   BOOL OnInitDialog() override;

@@ -1,7 +1,9 @@
 #pragma once
-// The file system calls that replacing a file makes. Windows documents
-// outcomes of ReplaceFileA that Wine never produces; tests stand in for them
-// by overriding these calls.
+// The file system calls whose documented failures Wine never produces: those
+// that replacing a file makes (ReplaceFileA stopping half way), and those
+// that look at the destination folder (a listing refused for access). Tests
+// stand in for them by overriding these calls; each sets the thread's last
+// error as the system's call does.
 
 #include <windows.h>
 
@@ -22,6 +24,13 @@ class FileCalls {
   virtual BOOL SetAttributes(const char* path, DWORD attributes) const {
     return ::SetFileAttributesA(path, attributes);
   }
+  virtual HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const {
+    return ::FindFirstFileW(pattern, data);
+  }
+  virtual BOOL FindNext(HANDLE find, WIN32_FIND_DATAW* data) const {
+    return ::FindNextFileW(find, data);
+  }
+  virtual DWORD AttributesWide(const wchar_t* path) const { return ::GetFileAttributesW(path); }
 };
 
 }  // namespace tewo

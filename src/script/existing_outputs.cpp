@@ -12,11 +12,11 @@ namespace {
 // per entry would cost a scan of the folder per missing name on some
 // systems. Nothing when the folder cannot be listed to its end; an empty
 // listing (a drive's empty root) is no failure.
-std::optional<std::vector<std::string>> NamesIn(const FolderAccess& access,
+std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls,
                                                 const std::wstring& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW data;
-  HANDLE find = access.findFirst((folder + L"*").c_str(), &data);
+  HANDLE find = calls.FindFirst((folder + L"*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) {
     if (::GetLastError() == ERROR_FILE_NOT_FOUND) return names;
     return std::nullopt;
@@ -25,20 +25,20 @@ std::optional<std::vector<std::string>> NamesIn(const FolderAccess& access,
   do {
     const AnsiName name = ToAnsiName(data.cFileName);
     if (name.exact) names.push_back(name.text);
-  } while (access.findNext(find, &data));
+  } while (calls.FindNext(find, &data));
   if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
   return names;
 }
 
 // The outputs looked at one by one. Nothing when one of them cannot be told
 // to exist or not.
-std::optional<std::size_t> CountOneByOne(const FolderAccess& access, ConversionMode mode,
+std::optional<std::size_t> CountOneByOne(const FileCalls& calls, ConversionMode mode,
                                          const std::vector<std::string>& entries,
                                          const std::string& destination) {
   std::size_t count = 0;
   for (const std::string& entry : entries) {
     const std::wstring output = ToWide(DestinationPath(entry, destination, NewExtension(mode)));
-    if (access.attributes(output.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    if (calls.AttributesWide(output.c_str()) != INVALID_FILE_ATTRIBUTES) {
       ++count;
       continue;
     }
@@ -50,13 +50,13 @@ std::optional<std::size_t> CountOneByOne(const FolderAccess& access, ConversionM
 
 }  // namespace
 
-std::optional<std::size_t> CountExistingOutputsIn(const FolderAccess& access, ConversionMode mode,
+std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,
                                                   const std::vector<std::string>& entries,
                                                   const std::string& destination) {
-  if (const auto names = NamesIn(access, ToWide(destination))) {
+  if (const auto names = NamesIn(calls, ToWide(destination))) {
     return CountExistingOutputs(mode, entries, *names);
   }
-  return CountOneByOne(access, mode, entries, destination);
+  return CountOneByOne(calls, mode, entries, destination);
 }
 
 }  // namespace tewo

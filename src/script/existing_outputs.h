@@ -6,22 +6,12 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "framework/file_calls.h"
 #include "script/script_expansion.h"
-
-// The calls that look at the destination, in wide form: the system's own,
-// unless a test puts in others (a listing refused for access, which some
-// systems never produce on their own). Each sets the thread's last error as
-// the system's call does.
-struct FolderAccess {
-  std::function<HANDLE(LPCWSTR, WIN32_FIND_DATAW*)> findFirst = ::FindFirstFileW;
-  std::function<BOOL(HANDLE, WIN32_FIND_DATAW*)> findNext = ::FindNextFileW;
-  std::function<DWORD(LPCWSTR)> attributes = ::GetFileAttributesW;
-};
 
 namespace tewo {
 
@@ -31,7 +21,7 @@ namespace tewo {
 // as a look-alike names no output); when it cannot be listed, each output is
 // looked at on its own. Nothing when even that cannot tell whether an output
 // exists: the tool could not look, which is never taken for "none".
-std::optional<std::size_t> CountExistingOutputsIn(const FolderAccess& access, ConversionMode mode,
+std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,
                                                   const std::vector<std::string>& entries,
                                                   const std::string& destination);
 

@@ -16,6 +16,7 @@
 #include "script/command_template.h"
 #include "script/destination_name.h"
 #include "script/duplicate_names.h"
+#include "script/existing_outputs.h"
 #include "script/script_expansion.h"
 #include "script/script_file.h"
 #include "script/template_file_location.h"
@@ -90,7 +91,8 @@ bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std
   std::optional<std::size_t> existing;
   {
     const CWaitCursor wait;
-    existing = CountExistingOutputsIn(window.destinationAccess, window.mode, entries, destination);
+    existing =
+        CountExistingOutputsIn(AfxGetApp()->System().Files(), window.mode, entries, destination);
   }
   if (existing == 0) return true;
   std::string question = kOutputsUnknown;

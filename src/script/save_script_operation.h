@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "script/existing_outputs.h"
 #include "script/script_expansion.h"
 
 class CDialog;
@@ -17,9 +16,8 @@ struct ScriptSaveWindow {
   CDialog& dialog;
   CListBox& sourceList;
   ConversionMode mode;
-  std::string& lastScriptPath;            // set to the script chosen in the save dialog
-  std::string& scriptFolder;              // set to that script's drive and folder
-  const FolderAccess& destinationAccess;  // how the destination is looked at
+  std::string& lastScriptPath;  // set to the script chosen in the save dialog
+  std::string& scriptFolder;    // set to that script's drive and folder
 };
 
 // "ｽｸﾘﾌﾟﾄ 保存": checks the destination and the source list, asks where to

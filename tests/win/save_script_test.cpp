@@ -327,6 +327,22 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   EXPECT_EQ(fake_->saveDialogs, 2);
 }
 
+// The destination refused for access: its listing (refused > 0) and each
+// look at an output (refused > 1).
+struct RefusingCalls : tewo::FileCalls {
+  int refused = 0;
+  HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
+    if (refused < 1) return FileCalls::FindFirst(pattern, data);
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  DWORD AttributesWide(const wchar_t* path) const override {
+    if (refused < 2) return FileCalls::AttributesWide(path);
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_FILE_ATTRIBUTES;
+  }
+};
+
 // Outputs are looked at in wide form; a refused listing gives way to a look at
 // each output, and when that is refused too the user is asked.
 TEST_F(SaveScriptTest, ExistingOutputsInWideFormAndWhenTheFolderCannotBeListed) {
@@ -339,19 +355,19 @@ TEST_F(SaveScriptTest, ExistingOutputsInWideFormAndWhenTheFolderCannotBeListed) 
   SetText(IDC_DESTINATION, Destination());
   AddEntries({"C:\\d\\a.dxf", "C:\\d\\Strase.dxf"});
   AnswerSave(ScriptFolder() + "\\s.scr");
+  RefusingCalls calls;
+  fake_->files = &calls;
   for (const auto& [name, refused, question] : rows) {
     const std::wstring file = WidePath(Destination()) + L"\\" + name;
     ASSERT_TRUE(WriteFileBytes(file, "drawing"));
-    FolderAccess& access = dialog_->destinationAccess = {};
-    const auto deny = [](auto failure) { return ::SetLastError(ERROR_ACCESS_DENIED), failure; };
-    if (refused > 0) access.findFirst = [&](auto...) { return deny(INVALID_HANDLE_VALUE); };
-    if (refused > 1) access.attributes = [&](auto) { return deny(INVALID_FILE_ATTRIBUTES); };
+    calls.refused = refused;
     fake_->messages.clear();
     Save();
     ASSERT_EQ(fake_->messages.size(), question ? 1u : 0u);
     EXPECT_TRUE(!question || fake_->messages[0].text.rfind(question, 0) == 0);
     ::DeleteFileW(file.c_str());
   }
+  fake_->files = nullptr;
 }
 
 TEST_F(SaveScriptTest, CancelledSaveDialogChangesNothing) {
