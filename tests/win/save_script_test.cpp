@@ -332,14 +332,15 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
 struct RefusingCalls : tewo::FileCalls {
   int refused = 0;
   HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
-    if (refused < 1) return FileCalls::FindFirst(pattern, data);
-    ::SetLastError(ERROR_ACCESS_DENIED);
-    return INVALID_HANDLE_VALUE;
+    return refused > 0 ? Denied(INVALID_HANDLE_VALUE) : FileCalls::FindFirst(pattern, data);
   }
   DWORD AttributesWide(const wchar_t* path) const override {
-    if (refused < 2) return FileCalls::AttributesWide(path);
+    return refused > 1 ? Denied(INVALID_FILE_ATTRIBUTES) : FileCalls::AttributesWide(path);
+  }
+  template <class T>
+  static T Denied(T failure) {
     ::SetLastError(ERROR_ACCESS_DENIED);
-    return INVALID_FILE_ATTRIBUTES;
+    return failure;
   }
 };
 
