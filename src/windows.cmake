@@ -13,6 +13,7 @@ add_library(tewo_framework STATIC
   framework/system.cpp
   framework/win_app.cpp
   framework/wnd.cpp
+  framework/write_failure.cpp
 )
 target_include_directories(tewo_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi32 user32)

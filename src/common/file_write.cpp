@@ -87,23 +87,6 @@ WriteResult WriteFileReplacing(const std::string& path, std::string_view bytes,
   return writer.Commit();
 }
 
-std::string WithWhereKept(std::string message, const WriteResult& result) {
-  // "元の内容は次のﾌｧｲﾙに残っています：" and "新しい内容は次のﾌｧｲﾙに残っています：",
-  // each on a line of its own, as Shift-JIS bytes (the core's texts build the
-  // same with any compiler).
-  constexpr const char* kOldKept =
-      "\n\x8C\xB3\x82\xCC\x93\xE0\x97\x65\x82\xCD\x8E\x9F\x82\xCC\xCC\xA7\xB2\xD9\x82\xC9\x8E\x63"
-      "\x82\xC1"
-      "\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81\x46";
-  constexpr const char* kNewKept =
-      "\n\x90\x56\x82\xB5\x82\xA2\x93\xE0\x97\x65\x82\xCD\x8E\x9F\x82\xCC\xCC\xA7\xB2\xD9\x82\xC9"
-      "\x8E\x63"
-      "\x82\xC1\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81\x46";
-  if (!result.oldContentAt.empty()) message += kOldKept + result.oldContentAt;
-  if (!result.newContentAt.empty()) message += kNewKept + result.newContentAt;
-  return message;
-}
-
 ReplacingTextFileWriter::~ReplacingTextFileWriter() { Discard(); }
 
 bool ReplacingTextFileWriter::Create(const std::string& path) {

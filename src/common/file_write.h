@@ -39,9 +39,6 @@ std::string CreateReplacementFile(const std::string& path);
 WriteResult WriteFileReplacing(const std::string& path, std::string_view bytes,
                                const FileCalls* calls = nullptr);
 
-// message, followed by a line for each name the result holds content under.
-std::string WithWhereKept(std::string message, const WriteResult& result);
-
 // A text file written line by line beside its target, which it replaces only
 // once everything was written (Commit); until then, and on any failure, the
 // target keeps its old content. The new file is removed when the writer goes

@@ -3,7 +3,6 @@
 #include <exception>
 #include <utility>
 
-#include "common/file_write.h"
 #include "common/path_split.h"
 #include "editor/script_text.h"
 #include "framework/ansi_name.h"
@@ -12,6 +11,7 @@
 #include "framework/gdi.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"
+#include "framework/write_failure.h"
 #include "resources/resource.h"
 
 namespace {
@@ -196,7 +196,7 @@ void CScriptEditorDialog::WriteText(const std::string& path, const std::string& 
     saved = tewo::SaveScriptFile(path, text, &AfxGetApp()->System().Files());
   } catch (const std::exception&) {
   }
-  if (!saved) ReportMessage(m_hWnd, tewo::WithWhereKept(kSaveFailed, saved));
+  if (!saved) ReportWriteFailure(m_hWnd, kSaveFailed, saved);
 }
 
 void CScriptEditorDialog::OnExit() { Close(); }

@@ -12,6 +12,7 @@
 #include "framework/list_box.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"
+#include "framework/write_failure.h"
 #include "resources/resource.h"
 #include "script/command_template.h"
 #include "script/destination_name.h"
@@ -184,7 +185,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     }
   }
   if (!written) {
-    ReportMessage(owner, WithWhereKept(kSaveFailed, written));
+    ReportWriteFailure(owner, kSaveFailed, written);
     return;
   }
   SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");

@@ -3,10 +3,10 @@
 #include <array>
 #include <exception>
 
-#include "common/file_write.h"
 #include "framework/ansi_name.h"
 #include "framework/dropped_files.h"
 #include "framework/win_app.h"
+#include "framework/write_failure.h"
 #include "resources/resource.h"
 #include "script/template_file_location.h"
 #include "script/template_file_writer.h"
@@ -164,5 +164,5 @@ void CRegistrationDialog::Save() {
   // The file is replaced whole or not at all; on failure the edits stay for another try.
   const tewo::WriteResult written = tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text,
                                                             &AfxGetApp()->System().Files());
-  if (!written) ReportMessage(m_hWnd, tewo::WithWhereKept(kCannotSave, written));
+  if (!written) ReportWriteFailure(m_hWnd, kCannotSave, written);
 }
