@@ -69,7 +69,7 @@ FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister
         continue;
       }
       std::string path = prefix + e.name;
-      if (CharCountBefore(path, path.size()) > search.maxPathChars) {
+      if (CharCount(path) > search.maxPathChars) {
         ++found.tooLong;
         continue;
       }

@@ -34,8 +34,6 @@ std::uint64_t RandomSeed() {
   }
 }
 
-std::size_t CharCount(std::string_view text) { return CharCountBefore(text, text.size()); }
-
 // Names that Windows takes for devices in every folder.
 bool IsDeviceName(std::string_view name) {
   return name == "con" || name == "prn" || name == "aux" || name == "nul";

@@ -25,6 +25,10 @@ constexpr std::size_t CharLength(std::string_view text, std::size_t pos) {
 // past the end counts every character and one per byte beyond.
 std::size_t CharCountBefore(std::string_view text, std::size_t bytes);
 
+// Number of characters of text: as the system counts a path's length, a
+// double-byte character once.
+inline std::size_t CharCount(std::string_view text) { return CharCountBefore(text, text.size()); }
+
 // Byte offset at which character number chars of text starts; past the last
 // character, the text's length plus one per character beyond.
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t chars);

@@ -134,13 +134,12 @@ TEST(WriteFailures, NewFilesStayBesideTheTargetWithinThePathLimit) {
 // Folders of ASCII or double-byte names that leave little room (counted in
 // characters): every name takes the whole room; a small room gives them all.
 TEST(WriteFailures, LittleRoomStillGivesNewNames) {
-  const auto chars = [](const std::string& text) { return CharCountBefore(text, text.size()); };
   using Case = std::tuple<std::size_t, std::string, std::size_t>;  // room, folder name unit, names
   for (const auto& [room, unit, names] :
        {Case{1, "d", 36}, Case{2, "\x83\x41", 36 * 36}, Case{3, "\x83\x41", 5}, Case{5, "d", 5}}) {
     TempDir dir;
     std::string folder = dir.path() + "/";
-    for (std::size_t rest; (rest = kMaxPathChars - room - chars(folder)) > 0;) {
+    for (std::size_t rest; (rest = kMaxPathChars - room - CharCount(folder)) > 0;) {
       for (std::size_t i = 0; i < (rest > 101 ? 50 : rest - 1); ++i) folder += unit;
       std::filesystem::create_directory(folder += "/");
     }
@@ -150,7 +149,7 @@ TEST(WriteFailures, LittleRoomStillGivesNewNames) {
     EXPECT_EQ(created.count(""), room < 3 ? 1u : 0u);
     for (const std::string& name : created) {
       EXPECT_TRUE(name.empty() ||
-                  (chars(name) == kMaxPathChars && (name[folder.size()] == '~') == (room > 3)));
+                  (CharCount(name) == kMaxPathChars && (name[folder.size()] == '~') == (room > 3)));
     }
   }
 }
