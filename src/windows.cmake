@@ -8,6 +8,7 @@ add_library(tewo_framework STATIC
   framework/escape_proof_edit.cpp
   framework/find_replace_dialog.cpp
   framework/file_dialog.cpp
+  framework/folder_lister.cpp
   framework/gdi.cpp
   framework/list_box.cpp
   framework/system.cpp
@@ -24,7 +25,6 @@ add_library(tewo_ui STATIC
   app/about_dialog.cpp
   app/drop_list_box.cpp
   app/folder_browser.cpp
-  app/folder_lister.cpp
   app/install_folder.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp

@@ -54,7 +54,7 @@ FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister
     for (const SortedEntry& sorted : InNameOrder(listing.entries)) {
       const FolderEntry& e = *sorted.entry;
       if (e.isFolder) {
-        if (!search.withSubfolders) continue;
+        if (!search.withSubfolders || e.isLink) continue;
         // Nothing below a folder the code page cannot name can be named either.
         if (!e.exact) {
           ++found.badNames;

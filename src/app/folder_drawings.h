@@ -5,33 +5,14 @@
 // listings that a lister supplies, so that it runs without the file system.
 
 #include <cstddef>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "common/folder_listing.h"
 #include "script/script_expansion.h"
 
 namespace tewo {
-
-// One name of a folder's listing.
-struct FolderEntry {
-  // The name in the ANSI code page when exact; else a form for showing.
-  std::string name;
-  bool isFolder = false;
-  bool exact = true;  // the name converts to the code page exactly
-};
-
-// What a folder holds. readable is false when the folder could not be
-// listed (then entries holds what was read before the failure, if anything).
-struct FolderListing {
-  bool readable = true;
-  std::vector<FolderEntry> entries;
-};
-
-// Lists the folder at path (ANSI, without a final backslash unless it is a
-// drive's root). Called once per folder visited.
-using FolderLister = std::function<FolderListing(const std::string& path)>;
 
 struct FolderSearch {
   std::string folder;           // where the search starts
@@ -51,7 +32,9 @@ struct FolderDrawings {
   std::size_t Skipped() const { return badNames + tooLong + unreadable; }
 };
 
-// The drawings below search.folder. Within a folder the files come in name
+// The drawings below search.folder, listed by list once per folder visited.
+// Folders that are links or junctions are not followed: they may lead
+// anywhere, back up the tree too. Within a folder the files come in name
 // order, compared folded and case-insensitive, and before the subfolders,
 // which follow in the same order, each with everything below it. Two paths
 // that fold alike count once.

@@ -7,11 +7,11 @@
 #include "app/destination_text.h"
 #include "app/folder_browser.h"
 #include "app/folder_drawings.h"
-#include "app/folder_lister.h"
 #include "app/main_dialog.h"
 #include "common/case_folding.h"
 #include "common/file_write.h"
 #include "common/path_split.h"
+#include "framework/folder_lister.h"
 #include "framework/redraw_pause.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"
@@ -60,8 +60,10 @@ void CMainDialog::OnAddFolder() {
   {
     const CWaitCursor wait;
     const std::set<std::string> listed = FoldedSources();
+    const tewo::FileCalls& calls = system.Files();
     found = tewo::FindFolderDrawings(
-        {folder.text, answer == IDYES, Mode(), tewo::kMaxPathChars, &listed}, ListFolder);
+        {folder.text, answer == IDYES, Mode(), tewo::kMaxPathChars, &listed},
+        [&calls](const std::string& path) { return ListFolder(path, calls); });
   }
   if (found.paths.size() > kAskAbove &&
       system.MessageBox(

@@ -24,8 +24,15 @@ class FileCalls {
   virtual BOOL SetAttributes(const char* path, DWORD attributes) const {
     return ::SetFileAttributesA(path, attributes);
   }
+  // Without the short names and in larger batches; systems before Windows 7
+  // know neither and refuse them as a parameter.
   virtual HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const {
-    return ::FindFirstFileW(pattern, data);
+    HANDLE find = ::FindFirstFileExW(pattern, FindExInfoBasic, data, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_INVALID_PARAMETER) {
+      find = ::FindFirstFileW(pattern, data);
+    }
+    return find;
   }
   virtual BOOL FindNext(HANDLE find, WIN32_FIND_DATAW* data) const {
     return ::FindNextFileW(find, data);

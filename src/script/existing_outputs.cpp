@@ -1,8 +1,9 @@
 #include "script/existing_outputs.h"
 
-#include <memory>
+#include <utility>
 
 #include "framework/ansi_name.h"
+#include "framework/folder_lister.h"
 
 namespace tewo {
 
@@ -10,23 +11,15 @@ namespace {
 
 // The names in folder that convert exactly, read in one listing: a look-up
 // per entry would cost a scan of the folder per missing name on some
-// systems. Nothing when the folder cannot be listed to its end; an empty
-// listing (a drive's empty root) is no failure.
-std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls,
-                                                const std::wstring& folder) {
+// systems. Nothing when the folder cannot be listed to its end.
+std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls, const std::string& folder) {
+  FolderListing listing = ListFolder(folder, calls);
+  if (!listing.readable) return std::nullopt;
   std::vector<std::string> names;
-  WIN32_FIND_DATAW data;
-  HANDLE find = calls.FindFirst((folder + L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) {
-    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return names;
-    return std::nullopt;
+  names.reserve(listing.entries.size());
+  for (FolderEntry& entry : listing.entries) {
+    if (entry.exact) names.push_back(std::move(entry.name));
   }
-  const std::unique_ptr<void, decltype(&::FindClose)> closer(find, &::FindClose);
-  do {
-    const AnsiName name = ToAnsiName(data.cFileName);
-    if (name.exact) names.push_back(name.text);
-  } while (calls.FindNext(find, &data));
-  if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
   return names;
 }
 
@@ -53,7 +46,7 @@ std::optional<std::size_t> CountOneByOne(const FileCalls& calls, ConversionMode 
 std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,
                                                   const std::vector<std::string>& entries,
                                                   const std::string& destination) {
-  if (const auto names = NamesIn(calls, ToWide(destination))) {
+  if (const auto names = NamesIn(calls, destination)) {
     return CountExistingOutputs(mode, entries, *names);
   }
   return CountOneByOne(calls, mode, entries, destination);

@@ -11,20 +11,25 @@ namespace tewo {
 namespace {
 
 // Each folder's names, split at "|": "/" ends a folder's, "?" stands for
-// what the code page cannot hold. 表 and ソ end in the byte 0x5C.
+// what the code page cannot hold, "@" starts a link's. 表 and ソ end in the
+// byte 0x5C.
 const std::map<std::string, std::string> kTree = {
-    {"C:\\P", "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./"},
+    {"C:\\P",
+     "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./|@loop/"},
     {"C:\\P\\Sub1", "deep/|z.dxf"},
     {"C:\\P\\Sub1\\deep", "ab.dxf|a.dxf"},
     {"C:\\P\\sub2", "a.dxf|w.dwg|A.DXF"},  // alike when folded
     {"C:\\P\\ソ", "能.dxf"},
+    {"C:\\P\\loop", "q.dxf"},  // never listed: a link is not followed
     {"C:\\", "r.dxf"}};
 
 FolderListing List(const std::string& path) {
   std::stringstream names(kTree.count(path) != 0 ? kTree.at(path) : "");
   FolderListing listing{kTree.count(path) != 0, {}};
   for (std::string n; std::getline(names, n, '|');) {
-    listing.entries.push_back({n.substr(0, n.find('/')), n.back() == '/', n[0] != '?'});
+    const std::size_t at = n[0] == '@';
+    listing.entries.push_back(
+        {n.substr(at, n.find('/') - at), n.back() == '/', n[0] != '?', at == 1});
   }
   return listing;
 }

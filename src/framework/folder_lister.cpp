@@ -1,4 +1,4 @@
-#include "app/folder_lister.h"
+#include "framework/folder_lister.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-// Ends a search of FindFirstFileExW.
+// Ends a search of FindFirst.
 class FindHandle {
  public:
   explicit FindHandle(HANDLE handle) : handle_(handle) {}
@@ -33,32 +33,21 @@ std::wstring SearchPattern(const std::string& folder) {
   return L"\\\\?\\" + pattern;
 }
 
-HANDLE FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
-  // Without the short names and in larger batches; systems before Windows 7
-  // know neither and refuse them as a parameter.
-  HANDLE handle = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_INVALID_PARAMETER) {
-    handle = ::FindFirstFileW(pattern.c_str(), &data);
-  }
-  return handle;
-}
-
 void Add(tewo::FolderListing& listing, const WIN32_FIND_DATAW& data) {
   const std::wstring_view name = data.cFileName;
   if (name == L"." || name == L"..") return;
   const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  if (folder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return;
+  const bool link = folder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   AnsiName ansi = ToAnsiName(name);
-  listing.entries.push_back({std::move(ansi.text), folder, ansi.exact});
+  listing.entries.push_back({std::move(ansi.text), folder, ansi.exact, link});
 }
 
 }  // namespace
 
-tewo::FolderListing ListFolder(const std::string& path) {
+tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls) {
   tewo::FolderListing listing;
   WIN32_FIND_DATAW data{};
-  const FindHandle find(FindFirst(SearchPattern(path), data));
+  const FindHandle find(calls.FindFirst(SearchPattern(path).c_str(), &data));
   if (find.get() == INVALID_HANDLE_VALUE) {
     // Only a drive's root can hold nothing at all, not even "." and "..".
     listing.readable = ::GetLastError() == ERROR_FILE_NOT_FOUND;
@@ -66,7 +55,7 @@ tewo::FolderListing ListFolder(const std::string& path) {
   }
   do {
     Add(listing, data);
-  } while (::FindNextFileW(find.get(), &data));
+  } while (calls.FindNext(find.get(), &data));
   listing.readable = ::GetLastError() == ERROR_NO_MORE_FILES;
   return listing;
 }

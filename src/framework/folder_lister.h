@@ -1,0 +1,13 @@
+#pragma once
+// A real folder's listing, read with the wide API so that every name comes as
+// it is on disk, then converted exactly.
+
+#include <string>
+
+#include "common/folder_listing.h"
+#include "framework/file_calls.h"
+
+// The entries of the folder at path (ANSI), through calls. Not readable when
+// the folder cannot be listed to its end; an empty drive's root is readable
+// and empty. Past the classic path limit the long form of the path is used.
+tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls);
