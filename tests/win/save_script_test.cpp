@@ -284,11 +284,28 @@ TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
   EXPECT_EQ(Text(IDC_STATUS), "");
 }
 
+// The destination refused for access: its listing (refused > 0) and each
+// look at an output (refused > 1).
+struct RefusingCalls : tewo::FileCalls {
+  int refused = 0;
+  HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
+    return refused > 0 ? Denied(INVALID_HANDLE_VALUE) : FileCalls::FindFirst(pattern, data);
+  }
+  DWORD AttributesWide(const wchar_t* path) const override {
+    return refused > 1 ? Denied(INVALID_FILE_ATTRIBUTES) : FileCalls::AttributesWide(path);
+  }
+  template <class T>
+  static T Denied(T failure) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return failure;
+  }
+};
+
 // Outputs that already exist would stop AutoCAD at its replace question: the
 // user is asked first, and Cancel leaves everything as it was.
 TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   SetText(IDC_DESTINATION, Destination());
-  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf"});
+  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf", "C:\\d\\Strase.dxf"});
   WriteFileBytes(Destination() + "\\a.dwg", "drawing");
   WriteFileBytes(Destination() + "\\c.dwg", "drawing");
   WriteFileBytes(Destination() + "\\b.dxf", "the source type does not count");
@@ -325,47 +342,25 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   Save();
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(fake_->saveDialogs, 2);
-}
 
-// The destination refused for access: its listing (refused > 0) and each
-// look at an output (refused > 1).
-struct RefusingCalls : tewo::FileCalls {
-  int refused = 0;
-  HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
-    return refused > 0 ? Denied(INVALID_HANDLE_VALUE) : FileCalls::FindFirst(pattern, data);
-  }
-  DWORD AttributesWide(const wchar_t* path) const override {
-    return refused > 1 ? Denied(INVALID_FILE_ATTRIBUTES) : FileCalls::AttributesWide(path);
-  }
-  template <class T>
-  static T Denied(T failure) {
-    ::SetLastError(ERROR_ACCESS_DENIED);
-    return failure;
-  }
-};
-
-// Outputs are looked at in wide form; a refused listing gives way to a look at
-// each output, and when that is refused too the user is asked.
-TEST_F(SaveScriptTest, ExistingOutputsInWideFormAndWhenTheFolderCannotBeListed) {
-  // An existing file; 1: the listing refused, 2: each look refused too; the question.
+  // Outputs are looked at in wide form ("Straße.dwg" is no "Strase.dwg"). A
+  // refused listing (1) gives way to a look at each output; when that is
+  // refused too (2), the user is asked.
   const std::tuple<const wchar_t*, int, const char*> rows[] = {
       {L"Stra\u00DFe.dwg", 0, nullptr},
       {L"Stra\u00DFe.dwg", 1, nullptr},
       {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
       {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
-  SetText(IDC_DESTINATION, Destination());
-  AddEntries({"C:\\d\\a.dxf", "C:\\d\\Strase.dxf"});
-  AnswerSave(ScriptFolder() + "\\s.scr");
   RefusingCalls calls;
   fake_->files = &calls;
   for (const auto& [name, refused, question] : rows) {
     const std::wstring file = WidePath(Destination()) + L"\\" + name;
     ASSERT_TRUE(WriteFileBytes(file, "drawing"));
     calls.refused = refused;
-    fake_->messages.clear();
+    questions.clear();
     Save();
-    ASSERT_EQ(fake_->messages.size(), question ? 1u : 0u);
-    EXPECT_TRUE(!question || fake_->messages[0].text.rfind(question, 0) == 0);
+    ASSERT_EQ(questions.size(), question ? 1u : 0u);
+    EXPECT_TRUE(!question || questions[0].text.rfind(question, 0) == 0);
     ::DeleteFileW(file.c_str());
   }
   fake_->files = nullptr;

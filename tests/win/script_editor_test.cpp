@@ -147,8 +147,9 @@ TEST_F(EditorTest, DropsLoadTheFirstFileAndIgnoreFolders) {
   EXPECT_EQ(Text(), "first");
 }
 
-// "Straße.scr" would reach the file functions as "Strase.scr", the file beside it.
-TEST_F(EditorTest, NamesTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
+// "Straße.scr" would reach the file functions as "Strase.scr", the file
+// beside it; a pasted "é" would be saved as a look-alike.
+TEST_F(EditorTest, NamesAndTextTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
   const std::string current = Write("a.scr", "current");
   const std::string lookAlike = Write("Strase.scr", "other file");
   const std::wstring refused = WidePath(folder_.path()) + L"\\Stra\u00DFe.scr";
@@ -173,20 +174,9 @@ TEST_F(EditorTest, NamesTheCodePageCannotHoldAreNeitherOpenedNorSaved) {
   EXPECT_EQ(ReadFileBytes(refused), "its own text");
   EXPECT_EQ(ReadFileBytes(current), "current");
 
-  // The user may choose again.
-  fake_->onSaveFileWide = nullptr;
-  const std::string chosen = folder_ / "chosen.scr";
-  fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, chosen); };
-  EditorCommand(ID_EDITOR_SAVE_AS);
-  EXPECT_EQ(PathLine(), chosen);
-  EXPECT_EQ(ReadFileBytes(chosen), "edited");
-}
-
-// Pasted text the code page cannot carry is refused before a name is asked
-// for: its line is named (a long one cut), nothing written, the text kept.
-TEST_F(EditorTest, TextTheCodePageCannotCarryIsNotSaved) {
-  const std::string script = Write("a.scr", "old");
-  OpenEditor(script);
+  // Pasted text the code page cannot carry is refused before a name is asked
+  // for: its line is named (a long one cut), nothing written, the text kept.
+  fake_->messages.clear();
   const std::pair<int, std::wstring> rows[] = {
       {ID_EDITOR_SAVE, L"OPEN\r\n\u56F3\u00DF\r\n"},
       {ID_EDITOR_SAVE_AS, L"a\r\n" + std::wstring(70, L'x') + L"\u00E9"}};
@@ -198,8 +188,17 @@ TEST_F(EditorTest, TextTheCodePageCannotCarryIsNotSaved) {
   const std::string head = "Shift-JISで保存できない文字があります。\n2行目: ";
   EXPECT_EQ(fake_->MessageTexts(),
             (std::vector<std::string>{head + "図?", head + std::string(60, 'x') + "…"}));
-  EXPECT_EQ(fake_->saveDialogs, 0);
-  EXPECT_EQ(ReadFileBytes(script), "old");
+  EXPECT_EQ(fake_->saveDialogs, 1);  // only the refused name's above
+  EXPECT_EQ(ReadFileBytes(current), "current");
+
+  // The user may choose again.
+  ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "edited");
+  fake_->onSaveFileWide = nullptr;
+  const std::string chosen = folder_ / "chosen.scr";
+  fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, chosen); };
+  EditorCommand(ID_EDITOR_SAVE_AS);
+  EXPECT_EQ(PathLine(), chosen);
+  EXPECT_EQ(ReadFileBytes(chosen), "edited");
 }
 
 TEST_F(EditorTest, SaveWithoutAPathAsksForOneAndCancelWritesNothing) {
