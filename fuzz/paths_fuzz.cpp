@@ -1,9 +1,12 @@
 // Double-byte aware path splitting, trimming, quoting and the trailing
 // backslash test: the parts put together give the path, and no separator or
-// dot is ever the second byte of a double-byte character.
+// dot is ever the second byte of a double-byte character. The order of names
+// is one a sort can rely on.
+#include <algorithm>
 #include <string>
 
 #include "common/mbcs.h"
+#include "common/name_order.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
 #include "fuzz_common.h"
@@ -39,5 +42,23 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
                             StartsCharacter(path, 0, path.size() - 1);
   if (!danglingLead) FUZZ_CHECK(tewo::EndsWithBackslash(withSlash));
   if (tewo::EndsWithBackslash(path)) FUZZ_CHECK(StartsCharacter(path, 0, path.size() - 1));
+
+  // Three names, split at the first two "|": antisymmetric and transitive.
+  std::string names[3];
+  for (std::size_t i = 0, at = 0; i < 3 && at <= path.size(); ++i) {
+    const std::size_t end = std::min(path.find('|', at), path.size());
+    names[i] = path.substr(at, end - at);
+    at = end + 1;
+  }
+  const auto& [a, b, c] = names;
+  auto sign = [](int order) { return (order > 0) - (order < 0); };
+  FUZZ_CHECK(tewo::CompareInNameOrder(a, a) == 0);
+  FUZZ_CHECK(sign(tewo::CompareInNameOrder(a, b)) == -sign(tewo::CompareInNameOrder(b, a)));
+  if (tewo::CompareInNameOrder(a, b) <= 0 && tewo::CompareInNameOrder(b, c) <= 0) {
+    FUZZ_CHECK(tewo::CompareInNameOrder(a, c) <= 0);
+  }
+  if (tewo::CompareInNameOrder(a, b) == 0 && tewo::CompareInNameOrder(b, c) == 0) {
+    FUZZ_CHECK(tewo::CompareInNameOrder(a, c) == 0);
+  }
   return 0;
 }

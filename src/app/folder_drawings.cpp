@@ -7,6 +7,7 @@
 #include "app/source_files.h"
 #include "common/case_folding.h"
 #include "common/mbcs.h"
+#include "common/name_order.h"
 #include "common/path_split.h"
 
 namespace tewo {
@@ -14,7 +15,7 @@ namespace tewo {
 namespace {
 
 struct SortedEntry {
-  std::string key;  // the folded name, then the name itself for names that fold alike
+  std::string key;  // the folded name; Explorer's order, then its codes, then the name itself
   const FolderEntry* entry;
 };
 
@@ -27,6 +28,7 @@ std::vector<SortedEntry> InNameOrder(const std::vector<FolderEntry>& entries) {
     sorted.push_back({FoldCase(e.name), &e});
   }
   std::sort(sorted.begin(), sorted.end(), [](const SortedEntry& a, const SortedEntry& b) {
+    if (const int order = CompareInNameOrder(a.key, b.key); order != 0) return order < 0;
     if (const int order = a.key.compare(b.key); order != 0) return order < 0;
     return a.entry->name < b.entry->name;
   });

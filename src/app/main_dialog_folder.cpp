@@ -26,9 +26,13 @@ constexpr std::size_t kAskAbove = 10000;
 std::string SkippedLine(const tewo::FolderDrawings& found) {
   if (found.Skipped() == 0) return {};
   std::string line = "\n除外:";
-  if (found.badNames != 0) line += " 使えない文字" + std::to_string(found.badNames);
-  if (found.tooLong != 0) line += " ﾊﾟｽ長" + std::to_string(found.tooLong);
-  if (found.unreadable != 0) line += " 読めないﾌｫﾙﾀﾞ" + std::to_string(found.unreadable);
+  // "使えない文字 3件": a count apart from the word before it reads at a glance.
+  auto add = [&line](const char* reason, std::size_t count) {
+    if (count != 0) line += std::string(" ") + reason + " " + std::to_string(count) + "件";
+  };
+  add("使えない文字", found.badNames);
+  add("ﾊﾟｽ長", found.tooLong);
+  add("読めないﾌｫﾙﾀﾞ", found.unreadable);
   return line;
 }
 

@@ -101,6 +101,30 @@ std::string WithTrailingBackslash(std::string_view text) {
   return result;
 }
 
+bool IsFullPath(std::string_view text) {
+  if (text.size() >= 3 && IsAsciiLetter(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
+      text[2] == '\\') {
+    return true;
+  }
+  if (text.size() < 2 || text[0] != '\\' || text[1] != '\\') return false;
+  // A server name and a share name, neither empty: "\\server\" alone, or
+  // "\\\share", names no folder.
+  int names = 0;
+  std::size_t nameLength = 0;
+  for (std::size_t i = 2; i < text.size();) {
+    const std::size_t len = CharLength(text, i);
+    if (len == 1 && text[i] == '\\') {
+      if (nameLength == 0) return false;
+      if (++names == 2) return true;
+      nameLength = 0;
+    } else {
+      nameLength += len;
+    }
+    i += len;
+  }
+  return names == 1 && nameLength != 0;
+}
+
 std::string ToLowerAscii(std::string_view text) {
   return MapSingleBytes(text,
                         [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });

@@ -42,6 +42,13 @@ bool EndsWithBackslash(std::string_view text);
 // "D:\out\", "D:\表" gives "D:\表\").
 std::string WithTrailingBackslash(std::string_view text);
 
+// True when text names a place from the root of a drive ("D:\out") or of a
+// network share ("\\server\share", "\\server\share\out"), with
+// backslashes. A relative name ("out\", "D:out", "\out") is looked up from a
+// current folder, which the tool and AutoCAD do not share. A trail byte 0x5C
+// inside a server or share name does not end it.
+bool IsFullPath(std::string_view text);
+
 // Copies of text with the single-byte letters A-Z / a-z changed; bytes of
 // double-byte characters are left alone.
 std::string ToLowerAscii(std::string_view text);

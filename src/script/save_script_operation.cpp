@@ -56,11 +56,20 @@ class ProgressText {
 };
 
 // The destination field's text with a backslash appended when it lacks one,
-// written back into the field; empty when the field is blank.
+// written back into the field; empty when the field is blank or refused.
 std::string TakeDestination(const CDialog& dialog) {
   std::string field = dialog.GetDlgItemText(IDC_DESTINATION);
   if (TrimBlanks(field).empty()) {
     ReportMessage(dialog.m_hWnd, "変換先ﾌｫﾙﾀﾞが指定されていません！");
+    dialog.FocusDlgItem(IDC_DESTINATION);
+    return {};
+  }
+  // A relative name would be looked up from the tool's current folder, which
+  // the file dialogs move, and AutoCAD would look it up from its own.
+  if (!IsFullPath(field)) {
+    ReportMessage(dialog.m_hWnd,
+                  "変換先ﾌｫﾙﾀﾞはﾌﾙﾊﾟｽで指定してください！\n"
+                  "例 D:\\変換後\\ または \\\\ｻｰﾊﾞｰ名\\共有名\\変換後\\");
     dialog.FocusDlgItem(IDC_DESTINATION);
     return {};
   }

@@ -21,7 +21,9 @@ const std::map<std::string, std::string> kTree = {
     {"C:\\P\\sub2", "a.dxf|w.dwg|A.DXF"},  // alike when folded
     {"C:\\P\\ソ", "能.dxf"},
     {"C:\\P\\loop", "q.dxf"},  // never listed: a link is not followed
-    {"C:\\", "r.dxf"}};
+    {"C:\\", "r.dxf"},
+    // Explorer's order: numbers by value, full-width digits too.
+    {"C:\\N", "10F.dxf|2F.dxf|b1.dxf|B01.dxf|_.dxf|a10.dxf|A9.dxf|１１.dxf|３.dxf|ｱ.dxf|表.dxf"}};
 
 FolderListing List(const std::string& path) {
   std::stringstream names(kTree.count(path) != 0 ? kTree.at(path) : "");
@@ -48,6 +50,9 @@ TEST(FolderDrawings, OrderFilterAndSkips) {
                 {"C:\\P", "", true, false, "P\\c.dwg|P\\d.DwG|P\\sub2\\w.dwg|0101"},
                 {"C:\\P", "c:\\p\\a.DXF", false, true, "P\\b.DXF|P\\表.dxf|1100"},
                 {"C:\\", "", true, true, "r.dxf|0000"},
+                {"C:\\N", "", false, true,
+                 "N\\_.dxf|N\\2F.dxf|N\\３.dxf|N\\10F.dxf|N\\１１.dxf|N\\A9.dxf|N\\a10.dxf|"
+                 "N\\B01.dxf|N\\b1.dxf|N\\ｱ.dxf|N\\表.dxf|0000"},
                 {"C:\\gone", "", true, true, "0001"}};
   for (const auto& c : kCases) {
     const std::set<std::string> listed{FoldCase(c.listed)};

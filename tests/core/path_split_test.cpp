@@ -48,6 +48,13 @@ TEST(EndsWithBackslash, TrailBytesDoNotCount) {
     EXPECT_EQ(EndsWithBackslash(text), ends) << Visible(text);
     EXPECT_EQ(WithTrailingBackslash(text), ends ? text : text + "\\") << Visible(text);
   }
+  // A full path starts at a drive's or a share's root; 能 and 表 end in 0x5C.
+  const std::pair<std::string, bool> full[] = {
+      {"D:\\", true},     {"d:\\out", true},    {"D:out", false},    {"D:", false},
+      {"out\\", false},   {"\\out", false},     {"1:\\out", false},  {"D:/out", false},
+      {"\\\\s\\x", true}, {"\\\\s\\x\\", true}, {"\\\\s\\", false},  {"\\\\s", false},
+      {"\\\\\\x", false}, {"\\\\能\\表", true}, {"\\\\能x", false}, {" D:\\", false}};
+  for (const auto& [text, isFull] : full) EXPECT_EQ(IsFullPath(text), isFull) << Visible(text);
 }
 
 TEST(TextUtil, BlanksAndCase) {

@@ -132,7 +132,7 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     EXPECT_EQ(Entries(),
               (std::vector<std::string>{install_ / "a.dwg", install_ / "b.dwg",
                                         install_ / "Strase.dwg", install_ / "sub\\c.dwg"}));
-    EXPECT_EQ(robot::Text(Item(IDC_STATUS)), "2個の図面を追加しました\n除外: 使えない文字1");
+    EXPECT_EQ(robot::Text(Item(IDC_STATUS)), "2個の図面を追加しました\n除外: 使えない文字 1件");
 
     robot::ChooseMenuCommand(main_, ID_APP_EXIT);
     EXPECT_EQ(app->WaitExit(), 0);

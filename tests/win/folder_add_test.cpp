@@ -29,8 +29,8 @@ TEST_F(MainDialogTest, AddFolderWalksTheRealTree) {
     const char *folder, *status, *count;
   } kRuns[] = {
       {IDCANCEL, "", "", "FILE=0"},  // nothing changes
-      {IDYES, "", "3個の図面を追加しました\n除外: 使えない文字1", "FILE=4"},
-      {IDNO, "", "0個の図面を追加しました\n除外: 使えない文字1", "FILE=4"},
+      {IDYES, "", "3個の図面を追加しました\n除外: 使えない文字 1件", "FILE=4"},
+      {IDNO, "", "0個の図面を追加しました\n除外: 使えない文字 1件", "FILE=4"},
       {IDYES, "\\empty", "ﾌｫﾙﾀﾞに図面がありません", "FILE=4"},
   };
   for (const auto& run : kRuns) {

@@ -228,6 +228,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "変換先ﾌｫﾙﾀﾞが指定されていません！",
                      IDC_DESTINATION,
                      "   "},
+        RefusedInput{"relative to the current folder of a drive",
+                     "D:out",
+                     {"C:\\a.dxf"},
+                     "変換先ﾌｫﾙﾀﾞはﾌﾙﾊﾟｽで指定してください！\n"
+                     "例 D:\\変換後\\ または \\\\ｻｰﾊﾞｰ名\\共有名\\変換後\\",
+                     IDC_DESTINATION,
+                     "D:out"},
         RefusedInput{"missing",
                      "<out>\\nowhere",
                      {"C:\\a.dxf"},
