@@ -29,6 +29,7 @@ std::string SkippedLine(const tewo::FolderDrawings& found) {
   if (found.badNames != 0) line += " 使えない文字" + std::to_string(found.badNames);
   if (found.tooLong != 0) line += " ﾊﾟｽ長" + std::to_string(found.tooLong);
   if (found.unreadable != 0) line += " 読めないﾌｫﾙﾀﾞ" + std::to_string(found.unreadable);
+  if (found.links != 0) line += " ﾘﾝｸ" + std::to_string(found.links);
   return line;
 }
 
@@ -46,8 +47,9 @@ void CMainDialog::OnAddFolder() {
   const AnsiName folder = BrowseForFolderPath(m_hWnd, "変換元ﾌｫﾙﾀﾞを指定してください。",
                                               tewo::InitialBrowseFolder(sourceFolder));
   if (folder.text.empty()) return;
-  if (!folder.exact) {
-    // Its look-alike would be searched instead, or nothing.
+  if (!folder.exact || tewo::HasNameEndingInDotOrBlank(folder.text)) {
+    // Its look-alike, or the folder without the final period or blank, would
+    // be searched instead, or nothing.
     system.MessageBeep(0);
     SetStatus("ﾌｫﾙﾀﾞ名に使えない文字があります\n" + folder.text);
     return;

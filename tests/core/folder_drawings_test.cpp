@@ -15,27 +15,29 @@ namespace {
 // byte 0x5C.
 const std::map<std::string, std::string> kTree = {
     {"C:\\P",
-     "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./|@loop/"},
+     "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./|@loop/|"
+     "y.dxf.|z.dxf |dot./"},
     {"C:\\P\\Sub1", "deep/|z.dxf"},
     {"C:\\P\\Sub1\\deep", "ab.dxf|a.dxf"},
     {"C:\\P\\sub2", "a.dxf|w.dwg|A.DXF"},  // alike when folded
     {"C:\\P\\ソ", "能.dxf"},
     {"C:\\P\\loop", "q.dxf"},  // never listed: a link is not followed
+    {"C:\\P\\dot.", "q.dxf"},  // never listed: its path names "C:\P\dot"
     {"C:\\", "r.dxf"}};
 
 FolderListing List(const std::string& path) {
   std::stringstream names(kTree.count(path) != 0 ? kTree.at(path) : "");
-  FolderListing listing{kTree.count(path) != 0, {}};
+  FolderListing listing{kTree.count(path) != 0, {}, {}};
   for (std::string n; std::getline(names, n, '|');) {
     const std::size_t at = n[0] == '@';
     listing.entries.push_back(
-        {n.substr(at, n.find('/') - at), n.back() == '/', n[0] != '?', at == 1});
+        {n.substr(at, n.find('/') - at), n.back() == '/', n[0] != '?', at == 1, false, {}});
   }
   return listing;
 }
 
 // Paths of at most 20 bytes ("C:\P\Sub1\deep\a.dxf"). Expected: the paths
-// without "C:\", then the counts: listed, names, too long, unreadable.
+// without "C:\", then the counts: listed, names, too long, unreadable, links.
 TEST(FolderDrawings, OrderFilterAndSkips) {
   const struct {
     const char *folder, *listed;
@@ -43,22 +45,28 @@ TEST(FolderDrawings, OrderFilterAndSkips) {
     const char* expected;
   } kCases[] = {{"C:\\P", "", true, true,
                  "P\\A.dxf|P\\b.DXF|P\\表.dxf|P\\Sub1\\z.dxf|P\\Sub1\\deep\\a.dxf|P\\sub2\\A.DXF|"
-                 "P\\ソ\\能.dxf|0211"},
-                {"C:\\P", "", false, true, "P\\A.dxf|P\\b.DXF|P\\表.dxf|0100"},
-                {"C:\\P", "", true, false, "P\\c.dwg|P\\d.DwG|P\\sub2\\w.dwg|0101"},
-                {"C:\\P", "c:\\p\\a.DXF", false, true, "P\\b.DXF|P\\表.dxf|1100"},
-                {"C:\\", "", true, true, "r.dxf|0000"},
-                {"C:\\gone", "", true, true, "0001"}};
+                 "P\\ソ\\能.dxf|05111"},
+                {"C:\\P", "", false, true, "P\\A.dxf|P\\b.DXF|P\\表.dxf|03000"},
+                {"C:\\P", "", true, false, "P\\c.dwg|P\\d.DwG|P\\sub2\\w.dwg|02011"},
+                {"C:\\P", "c:\\p\\a.DXF", false, true, "P\\b.DXF|P\\表.dxf|13000"},
+                {"C:\\", "", true, true, "r.dxf|00000"},
+                {"C:\\gone", "", true, true, "00010"}};
   for (const auto& c : kCases) {
     const std::set<std::string> listed{FoldCase(c.listed)};
     const auto mode = c.dxf ? ConversionMode::DxfToDwg : ConversionMode::DwgToDxf;
     const FolderDrawings f = FindFolderDrawings({c.folder, c.tree, mode, 20, &listed}, List);
     std::string summary;
     for (const std::string& p : f.paths) summary += p.substr(3) + "|";
-    for (std::size_t n : {f.alreadyListed, f.badNames, f.tooLong, f.unreadable}) {
+    for (std::size_t n : {f.alreadyListed, f.badNames, f.tooLong, f.unreadable, f.links}) {
       summary += std::to_string(n);
     }
     EXPECT_EQ(summary, c.expected) << c.folder << " " << c.tree;
+  }
+  for (const auto& [path, ends] : {std::pair{"C:\\P\\dot.", true},
+                                   {"C:\\a \\b", true},
+                                   {"C:\\ソ\\能", false},
+                                   {"C:\\", false}}) {
+    EXPECT_EQ(HasNameEndingInDotOrBlank(path), ends) << path;
   }
 }
 

@@ -305,7 +305,8 @@ struct RefusingCalls : tewo::FileCalls {
 // user is asked first, and Cancel leaves everything as it was.
 TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   SetText(IDC_DESTINATION, Destination());
-  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf", "C:\\d\\Strase.dxf"});
+  AddEntries(
+      {" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf", "C:\\d\\Strase.dxf", "C:\\d\\σ.dxf"});
   WriteFileBytes(Destination() + "\\a.dwg", "drawing");
   WriteFileBytes(Destination() + "\\c.dwg", "drawing");
   WriteFileBytes(Destination() + "\\b.dxf", "the source type does not count");
@@ -343,12 +344,14 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(fake_->saveDialogs, 2);
 
-  // Outputs are looked at in wide form ("Straße.dwg" is no "Strase.dwg"). A
+  // Outputs are looked at in wide form ("Straße.dwg" is no "Strase.dwg",
+  // "ς.dwg" folds onto "σ.dwg" as the file system folds it). A
   // refused listing (1) gives way to a look at each output; when that is
   // refused too (2), the user is asked.
   const std::tuple<const wchar_t*, int, const char*> rows[] = {
       {L"Stra\u00DFe.dwg", 0, nullptr},
       {L"Stra\u00DFe.dwg", 1, nullptr},
+      {L"\u03C2.dwg", 0, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
       {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
       {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
   RefusingCalls calls;
