@@ -16,10 +16,8 @@ struct OutcomeCalls : tewo::FileCalls {
   OutcomeCalls(Left l, DWORD e, int f, char c = 0, int h = 0)
       : left(l), error(e), failingMoves(f), heldCall(c), held(h) {}
   bool Held(char call) const {
-    if (call != heldCall || refusals == held) return false;
-    ++refusals;
-    ::SetLastError(ERROR_SHARING_VIOLATION);
-    return true;
+    if (call == heldCall && refusals < held) ::SetLastError(ERROR_SHARING_VIOLATION);
+    return call == heldCall && refusals++ < held;
   }
   BOOL Replace(const char* replaced, const char* replacement, const char* backup) const override {
     if (Held('R')) return FALSE;
@@ -54,7 +52,7 @@ TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereI
   const std::string failed = " ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存に失敗しました。";
   const std::string oldAt = "\n元の内容は次のﾌｧｲﾙに残っています：<old>";
   const std::string newAt = "\n新しい内容は次のﾌｧｲﾙに残っています：<new>";
-  const std::string left = "不要なﾌｧｲﾙが残っています：";
+  const std::string left = "\n不要なﾌｧｲﾙが残っています：";
   const struct {
     const char* name;
     OutcomeCalls calls;
@@ -74,10 +72,10 @@ TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereI
       {"move held a while", {Left::TargetGone, 1176, 0, 'M', 3}, "0 new 112ms"},
       {"move held", {Left::TargetGone, 1176, 0, 'M', 99}, "1 -" + failed + newAt + " 1000ms"},
       {"delete held a while", {Left::Replaced, 0, 0, 'D', 3}, "0 new 112ms"},
-      {"delete held", {Left::Replaced, 0, 0, 'D', 99}, "1 new " + left + "<old> 1000ms"},
-      {"deletes held in a failure",
+      {"delete held", {Left::Replaced, 0, 0, 'D', 99}, "1 new" + left + "<old> 1000ms"},
+      {"deletes held",
        {Left::NothingChanged, 32, 0, 'D', 99},
-       "2 old" + failed + "\n" + left + "<new>\n" + left + "<> 1000ms"},
+       "2 old" + failed + left + "<new>" + left + "<> 1000ms"},
   };
   OpenEditor();
   ::SetWindowTextA(EditorItem(IDC_EDITOR_TEXT), "new");
@@ -92,7 +90,7 @@ TEST_F(FileReplacement, EveryDocumentedOutcomeLeavesOneContentWholeOrNamesWhereI
     EditorCommand(ID_EDITOR_SAVE);
     std::string seen = Content(target);
     if (!fake_->messages.empty()) seen += " " + fake_->messages[0].text;
-    if (!Status().empty()) seen += " " + Status();
+    if (!Status().empty()) seen += "\n" + Status();
     int beside = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
       const std::string path = entry.path().string();

@@ -4,30 +4,26 @@
 
 namespace {
 
-// What Wine never shows: a cloud drive's folder (a reparse point that is no
-// link), a junction, the recycle bin (hidden and system), and a folder that
-// a server's own link makes the project itself.
+// What Wine never shows: a cloud folder (no link), a junction, the recycle bin
+// (hidden, system), and a folder that a server's link makes the project itself.
 struct WindowsFolderCalls : tewo::FileCalls {
-  static BOOL Mark(BOOL found, WIN32_FIND_DATAW* data) {
+  template <class Found>
+  static Found Mark(Found found, WIN32_FIND_DATAW* data) {
     const std::wstring_view name = data->cFileName;
-    const bool cloud = name == L"cloud", junction = name == L"junction";
-    if (cloud || junction) data->dwFileAttributes |= FILE_ATTRIBUTE_REPARSE_POINT;
-    if (cloud || junction)
-      data->dwReserved0 = cloud ? IO_REPARSE_TAG_CLOUD_6 : IO_REPARSE_TAG_MOUNT_POINT;
-    if (name == L"$RECYCLE.BIN")
-      data->dwFileAttributes |= FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    DWORD& attributes = data->dwFileAttributes;
+    if (name == L"cloud" || name == L"junction") attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+    data->dwReserved0 = name == L"cloud" ? IO_REPARSE_TAG_CLOUD_6 : IO_REPARSE_TAG_MOUNT_POINT;
+    if (name == L"$RECYCLE.BIN") attributes |= FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     return found;
   }
   HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
-    const HANDLE find = FileCalls::FindFirst(pattern, data);
-    Mark(TRUE, data);
-    return find;
+    return Mark(FileCalls::FindFirst(pattern, data), data);
   }
   BOOL FindNext(HANDLE find, WIN32_FIND_DATAW* data) const override {
     return Mark(FileCalls::FindNext(find, data), data);
   }
   BOOL FolderInformation(const wchar_t* path, BY_HANDLE_FILE_INFORMATION* info) const override {
-    std::wstring folder = path;
+    std::wstring folder = path;  // "again" is the project under another path
     if (folder.ends_with(L"\\again")) folder.resize(folder.size() - 6);
     return FileCalls::FolderInformation(folder.c_str(), info);
   }
@@ -51,11 +47,9 @@ TEST_F(MainDialogTest, AddFolderWalksTheRealTree) {
   std::string chosen, browsed;
   fake_->onBrowse = [&](BROWSEINFOA& info) {
     browsed = info.lpszTitle + std::string("|") + reinterpret_cast<const char*>(info.lParam);
-    PIDLIST_ABSOLUTE computer = nullptr;  // a folder without a path, as one beyond the limit
-    if (chosen.empty()) ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer);
-    return info.hwndOwner != Dialog() ? nullptr
-           : computer != nullptr      ? computer
-                                      : ::ILCreateFromPathA(chosen.c_str());
+    PIDLIST_ABSOLUTE item = nullptr;  // none chosen: the computer, which has no path
+    if (chosen.empty()) ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &item);
+    return info.hwndOwner == Dialog() && !item ? ::ILCreateFromPathA(chosen.c_str()) : item;
   };
   const WindowsFolderCalls calls;
   fake_->files = &calls;

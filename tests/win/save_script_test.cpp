@@ -344,14 +344,13 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   EXPECT_EQ(questions.size(), 2u);
   EXPECT_EQ(fake_->saveDialogs, 2);
 
-  // Outputs are looked at in wide form ("Straße.dwg" is no "Strase.dwg",
-  // "ς.dwg" folds onto "σ.dwg" as the file system folds it). A
+  // Outputs are looked at in wide form ("Straße.dwg" is no "Strase.dwg"). A
   // refused listing (1) gives way to a look at each output; when that is
   // refused too (2), the user is asked.
   const std::tuple<const wchar_t*, int, const char*> rows[] = {
       {L"Stra\u00DFe.dwg", 0, nullptr},
       {L"Stra\u00DFe.dwg", 1, nullptr},
-      {L"\u03C2.dwg", 0, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
+      {L"\u03C2.dwg", 0, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},  // "σ.dwg" folded
       {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
       {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
   RefusingCalls calls;
