@@ -1,6 +1,9 @@
 #include "app/folder_browser.h"
 
+#include "common/file_write.h"
+#include "common/mbcs.h"
 #include "framework/win_app.h"
+#include "framework/wnd.h"
 
 namespace {
 
@@ -13,8 +16,13 @@ int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM, LPARAM data) {
 }  // namespace
 
 AnsiName PathOfItemList(PCIDLIST_ABSOLUTE items) {
-  std::wstring path(MAX_PATH + 1, L'\0');
-  if (!::SHGetPathFromIDListW(items, path.data())) return {};
+  // The longest path the wide functions take, so that a path beyond the
+  // classic limit is read whole and can be named.
+  std::wstring path(32768, L'\0');
+  if (!::SHGetPathFromIDListEx(items, path.data(), static_cast<DWORD>(path.size()),
+                               GPFIDL_DEFAULT)) {
+    return {};
+  }
   path.resize(path.find(L'\0'));
   return ToAnsiName(path);
 }
@@ -31,9 +39,16 @@ AnsiName BrowseForFolderPath(HWND owner, const char* title, const std::string& i
 
   PIDLIST_ABSOLUTE chosen = AfxGetApp()->System().BrowseForFolder(info);
   AnsiName folder;
-  if (chosen != nullptr) {
-    folder = PathOfItemList(chosen);
-    ::CoTaskMemFree(chosen);
+  if (chosen == nullptr) return folder;
+  folder = PathOfItemList(chosen);
+  ::CoTaskMemFree(chosen);
+  // Only folders of the file system can be chosen: one without a path lies
+  // beyond what the shell reads. Neither is taken for a Cancel.
+  if (folder.text.empty()) {
+    ReportMessage(owner, "ﾌｫﾙﾀﾞのﾊﾟｽを読み取れませんでした！");
+  } else if (tewo::CharCount(folder.text) > tewo::kMaxPathChars) {
+    ReportMessage(owner, "ﾌｫﾙﾀﾞのﾊﾟｽが長すぎます！\n" + folder.text);
+    folder = {};
   }
   return folder;
 }

@@ -35,11 +35,31 @@ std::vector<SortedEntry> InNameOrder(const std::vector<FolderEntry>& entries) {
   return sorted;
 }
 
+bool EndsInDotOrBlank(std::string_view name) {
+  // No trail byte is a period or a blank.
+  return !name.empty() && (name.back() == '.' || name.back() == ' ');
+}
+
+// The name with the periods and blanks that end it dropped, as the system's
+// path functions read it.
+std::string_view ShortForm(std::string_view name) {
+  while (EndsInDotOrBlank(name)) name.remove_suffix(1);
+  return name;
+}
+
 }  // namespace
+
+bool HasNameEndingInDotOrBlank(std::string_view path) {
+  for (std::size_t i = 0; i < path.size(); i += CharLength(path, i)) {
+    if ((path[i] == '\\' || path[i] == '/') && EndsInDotOrBlank(path.substr(0, i))) return true;
+  }
+  return EndsInDotOrBlank(path);
+}
 
 FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister& list) {
   FolderDrawings found;
   std::unordered_set<std::string> taken;  // folded paths found in this search
+  std::set<FolderIdentity> visited;
   // Folders still to list, the next one last; a stack rather than recursion,
   // so that a deep tree cannot exhaust the call stack.
   std::vector<std::string> pending{search.folder};
@@ -47,6 +67,10 @@ FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister
     const std::string folder = std::move(pending.back());
     pending.pop_back();
     const FolderListing listing = list(folder);
+    if (listing.identity && !visited.insert(*listing.identity).second) {
+      ++found.links;
+      continue;
+    }
     if (!listing.readable) ++found.unreadable;
     const std::string prefix = WithTrailingBackslash(folder);
     // Folding goes character by character and the prefix ends in a whole
@@ -55,18 +79,24 @@ FolderDrawings FindFolderDrawings(const FolderSearch& search, const FolderLister
     std::vector<std::string> subfolders;
     for (const SortedEntry& sorted : InNameOrder(listing.entries)) {
       const FolderEntry& e = *sorted.entry;
+      // Such a name's path would lead to the folder or file of its short form.
+      const bool shortened = EndsInDotOrBlank(e.name);
       if (e.isFolder) {
-        if (!search.withSubfolders || e.isLink) continue;
+        if (!search.withSubfolders || e.isSystemFolder) continue;
+        if (e.isLink) {
+          ++found.links;
+          continue;
+        }
         // Nothing below a folder the code page cannot name can be named either.
-        if (!e.exact) {
+        if (!e.exact || shortened) {
           ++found.badNames;
         } else {
           subfolders.push_back(prefix + e.name);
         }
         continue;
       }
-      if (!IsSourceOfMode(e.name, search.mode)) continue;
-      if (!e.exact) {
+      if (!IsSourceOfMode(ShortForm(e.name), search.mode)) continue;
+      if (!e.exact || shortened) {
         ++found.badNames;
         continue;
       }

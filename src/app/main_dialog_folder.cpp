@@ -33,6 +33,7 @@ std::string SkippedLine(const tewo::FolderDrawings& found) {
   add("使えない文字", found.badNames);
   add("ﾊﾟｽ長", found.tooLong);
   add("読めないﾌｫﾙﾀﾞ", found.unreadable);
+  add("ﾘﾝｸ", found.links);
   return line;
 }
 
@@ -50,8 +51,9 @@ void CMainDialog::OnAddFolder() {
   const AnsiName folder = BrowseForFolderPath(m_hWnd, "変換元ﾌｫﾙﾀﾞを指定してください。",
                                               tewo::InitialBrowseFolder(sourceFolder));
   if (folder.text.empty()) return;
-  if (!folder.exact) {
-    // Its look-alike would be searched instead, or nothing.
+  if (!folder.exact || tewo::HasNameEndingInDotOrBlank(folder.text)) {
+    // Its look-alike, or the folder without the final period or blank, would
+    // be searched instead, or nothing.
     system.MessageBeep(0);
     SetStatus("ﾌｫﾙﾀﾞ名に使えない文字があります\n" + folder.text);
     return;

@@ -3,6 +3,7 @@
 // name nobody holds, and putting it in the old file's place.
 
 #include <string>
+#include <vector>
 
 #include "common/text_file.h"
 
@@ -15,11 +16,14 @@ class FileCalls;
 // How a write ended. When ok, the target holds the new content. Otherwise
 // the target holds its old content, whole, unless the system's replacement
 // stopped half way and neither content could be put at the target: the
-// names then say where each content was kept (empty: nowhere).
+// names then say where each content was kept (empty: nowhere). Either way,
+// leftBehind names the files of the write that stay beside the target,
+// needed no more, because another program held them until the end.
 struct WriteResult {
   bool ok = false;
   std::string oldContentAt;
   std::string newContentAt;
+  std::vector<std::string> leftBehind;
 
   explicit operator bool() const { return ok; }
 };
@@ -35,5 +39,8 @@ FilePtr CreateNewFile(const std::string& path, bool& taken);
 // unless the result names it.
 WriteResult ReplaceFileWith(const std::string& newFile, const std::string& target,
                             const FileCalls* calls = nullptr);
+
+// Deletes path, a new file that is not to replace anything. False when it stays.
+bool DeleteNewFile(const std::string& path, const FileCalls* calls = nullptr);
 
 }  // namespace tewo

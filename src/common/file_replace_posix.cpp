@@ -33,4 +33,8 @@ WriteResult ReplaceFileWith(const std::string& newFile, const std::string& targe
   return result;
 }
 
+bool DeleteNewFile(const std::string& path, const FileCalls*) {
+  return std::remove(path.c_str()) == 0;
+}
+
 }  // namespace tewo

@@ -101,19 +101,20 @@ bool ReplacingTextFileWriter::Create(const std::string& path) {
 WriteResult ReplacingTextFileWriter::Commit() {
   if (!open_) return {};
   if (!writer_.Close() || failed_) {
-    Discard();
-    return {};
+    WriteResult result;
+    if (!Discard()) result.leftBehind.push_back(newPath_);
+    return result;
   }
   // From here the replacement decides what becomes of the new file.
   open_ = false;
   return ReplaceFileWith(newPath_, target_, calls_);
 }
 
-void ReplacingTextFileWriter::Discard() {
-  if (!open_) return;
+bool ReplacingTextFileWriter::Discard() {
+  if (!open_) return true;
   writer_.Close();  // a second close after Commit's does nothing
-  std::remove(newPath_.c_str());
   open_ = false;
+  return DeleteNewFile(newPath_, calls_);
 }
 
 }  // namespace tewo

@@ -69,7 +69,8 @@ class ReplacingTextFileWriter {
   WriteResult Commit();
 
  private:
-  void Discard();
+  // False when the new file stays.
+  bool Discard();
 
   const FileCalls* calls_;
   TextFileWriter writer_;

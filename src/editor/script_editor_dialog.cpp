@@ -197,6 +197,7 @@ void CScriptEditorDialog::WriteText(const std::string& path, const std::string& 
   } catch (const std::exception&) {
   }
   if (!saved) ReportWriteFailure(m_hWnd, kSaveFailed, saved);
+  if (saved && !saved.leftBehind.empty()) SetStatus(LeftBehindLines(saved).substr(1));
 }
 
 void CScriptEditorDialog::OnExit() { Close(); }

@@ -1,9 +1,10 @@
 #pragma once
-// The file system calls whose documented failures Wine never produces: those
-// that replacing a file makes (ReplaceFileA stopping half way), and those
-// that look at the destination folder (a listing refused for access). Tests
-// stand in for them by overriding these calls; each sets the thread's last
-// error as the system's call does.
+// The file system calls whose documented failures and findings Wine never
+// produces: those that replacing a file makes (ReplaceFileA stopping half
+// way, a file held for a moment by a scanner), and those that look at folders
+// (a listing refused for access, reparse tags, system folders, one folder
+// under two paths). Tests stand in for them by overriding these calls; each
+// sets the thread's last error as the system's call does.
 
 #include <windows.h>
 
@@ -38,6 +39,18 @@ class FileCalls {
     return ::FindNextFileW(find, data);
   }
   virtual DWORD AttributesWide(const wchar_t* path) const { return ::GetFileAttributesW(path); }
+  // What the system tells of the folder at path: its volume and file number.
+  virtual BOOL FolderInformation(const wchar_t* path, BY_HANDLE_FILE_INFORMATION* info) const {
+    // Only the backup semantics open a folder; no access right is needed.
+    HANDLE folder = ::CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return FALSE;
+    const BOOL told = ::GetFileInformationByHandle(folder, info);
+    ::CloseHandle(folder);
+    return told;
+  }
+  // The wait before a call is tried again.
+  virtual void Pause(DWORD milliseconds) const { ::Sleep(milliseconds); }
 };
 
 }  // namespace tewo

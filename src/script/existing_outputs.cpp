@@ -1,5 +1,6 @@
 #include "script/existing_outputs.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/ansi_name.h"
@@ -9,16 +10,33 @@ namespace tewo {
 
 namespace {
 
-// The names in folder that convert exactly, read in one listing: a look-up
-// per entry would cost a scan of the folder per missing name on some
-// systems. Nothing when the folder cannot be listed to its end.
+// name folded as the file system folds it, in wide form: each character
+// upper-cased by the system's mapping, which the code page's folding follows.
+// The file system's table also folds the final sigma onto the capital one,
+// where not every system's own mapping does (Wine's does not).
+std::wstring FoldedWide(std::wstring name) {
+  ::CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+  std::replace(name.begin(), name.end(), L'\x03C2', L'\x03A3');
+  return name;
+}
+
+// The names in folder, read in one listing: a look-up per entry would cost a
+// scan of the folder per missing name on some systems. A name that does not
+// convert exactly still names an output when it folds onto one ("ς.dwg" is
+// "σ.dwg"): it stands in the list in its folded form, which converts exactly
+// whenever an output's name folds alike. Nothing when the folder cannot be
+// listed to its end.
 std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls, const std::string& folder) {
   FolderListing listing = ListFolder(folder, calls);
   if (!listing.readable) return std::nullopt;
   std::vector<std::string> names;
   names.reserve(listing.entries.size());
   for (FolderEntry& entry : listing.entries) {
-    if (entry.exact) names.push_back(std::move(entry.name));
+    if (entry.exact) {
+      names.push_back(std::move(entry.name));
+    } else if (AnsiName folded = ToAnsiName(FoldedWide(std::move(entry.wide))); folded.exact) {
+      names.push_back(std::move(folded.text));
+    }
   }
   return names;
 }

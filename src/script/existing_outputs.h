@@ -17,8 +17,9 @@ namespace tewo {
 
 // How many entries have an output (the entry's base name and the mode's new
 // extension) in destination, which ends in "\\" and converts exactly. The
-// folder is listed once, in wide form (a name that the code page holds only
-// as a look-alike names no output); when it cannot be listed, each output is
+// folder is listed once, in wide form (a name that the code page cannot hold
+// is compared folded in wide form: "ς.dwg" names the output "σ.dwg",
+// "Straße.dwg" never "Strase.dwg"); when it cannot be listed, each output is
 // looked at on its own. Nothing when even that cannot tell whether an output
 // exists: the tool could not look, which is never taken for "none".
 std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,

@@ -197,7 +197,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     ReportWriteFailure(owner, kSaveFailed, written);
     return;
   }
-  SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！");
+  SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！" + LeftBehindLines(written));
 }
 
 }  // namespace

@@ -164,5 +164,9 @@ void CRegistrationDialog::Save() {
   // The file is replaced whole or not at all; on failure the edits stay for another try.
   const tewo::WriteResult written = tewo::WriteTemplateFile(tewo::CommandTemplateFilePath(), text,
                                                             &AfxGetApp()->System().Files());
-  if (!written) ReportWriteFailure(m_hWnd, kCannotSave, written);
+  if (!written) {
+    ReportWriteFailure(m_hWnd, kCannotSave, written);
+  } else {
+    ReportLeftBehind(m_hWnd, written);
+  }
 }

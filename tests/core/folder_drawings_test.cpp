@@ -15,23 +15,25 @@ namespace {
 // byte 0x5C.
 const std::map<std::string, std::string> kTree = {
     {"C:\\P",
-     "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./|@loop/"},
+     "b.DXF|x.txt|表.dxf|A.dxf|c.dwg|d.DwG|x.dxf.bak|?.dxf|sub2/|ソ/|Sub1/|locked/|?/|./|@loop/|"
+     "y.dxf.|z.dxf |dot./"},
     {"C:\\P\\Sub1", "deep/|z.dxf"},
     {"C:\\P\\Sub1\\deep", "ab.dxf|a.dxf"},
     {"C:\\P\\sub2", "a.dxf|w.dwg|A.DXF"},  // alike when folded
     {"C:\\P\\ソ", "能.dxf"},
     {"C:\\P\\loop", "q.dxf"},  // never listed: a link is not followed
+    {"C:\\P\\dot.", "q.dxf"},  // never listed: its path names "C:\P\dot"
     {"C:\\", "r.dxf"},
     // Explorer's order: numbers by value, full-width digits too.
     {"C:\\N", "10F.dxf|2F.dxf|b1.dxf|B01.dxf|_.dxf|a10.dxf|A9.dxf|１１.dxf|３.dxf|ｱ.dxf|表.dxf"}};
 
 FolderListing List(const std::string& path) {
   std::stringstream names(kTree.count(path) != 0 ? kTree.at(path) : "");
-  FolderListing listing{kTree.count(path) != 0, {}};
+  FolderListing listing{kTree.count(path) != 0, {}, {}};
   for (std::string n; std::getline(names, n, '|');) {
     const std::size_t at = n[0] == '@';
     listing.entries.push_back(
-        {n.substr(at, n.find('/') - at), n.back() == '/', n[0] != '?', at == 1});
+        {n.substr(at, n.find('/') - at), n.back() == '/', n[0] != '?', at == 1, false, {}});
   }
   return listing;
 }
@@ -45,10 +47,10 @@ TEST(FolderDrawings, OrderFilterAndSkips) {
     const char* expected;
   } kCases[] = {{"C:\\P", "", true, true,
                  "P\\A.dxf|P\\b.DXF|P\\表.dxf|P\\Sub1\\z.dxf|P\\Sub1\\deep\\a.dxf|P\\sub2\\A.DXF|"
-                 "P\\ソ\\能.dxf|0211"},
-                {"C:\\P", "", false, true, "P\\A.dxf|P\\b.DXF|P\\表.dxf|0100"},
-                {"C:\\P", "", true, false, "P\\c.dwg|P\\d.DwG|P\\sub2\\w.dwg|0101"},
-                {"C:\\P", "c:\\p\\a.DXF", false, true, "P\\b.DXF|P\\表.dxf|1100"},
+                 "P\\ソ\\能.dxf|0511"},
+                {"C:\\P", "", false, true, "P\\A.dxf|P\\b.DXF|P\\表.dxf|0300"},
+                {"C:\\P", "", true, false, "P\\c.dwg|P\\d.DwG|P\\sub2\\w.dwg|0201"},
+                {"C:\\P", "c:\\p\\a.DXF", false, true, "P\\b.DXF|P\\表.dxf|1300"},
                 {"C:\\", "", true, true, "r.dxf|0000"},
                 {"C:\\N", "", false, true,
                  "N\\_.dxf|N\\2F.dxf|N\\３.dxf|N\\10F.dxf|N\\１１.dxf|N\\A9.dxf|N\\a10.dxf|"
@@ -65,6 +67,8 @@ TEST(FolderDrawings, OrderFilterAndSkips) {
     }
     EXPECT_EQ(summary, c.expected) << c.folder << " " << c.tree;
   }
+  EXPECT_TRUE(HasNameEndingInDotOrBlank("C:\\a \\b") && HasNameEndingInDotOrBlank("C:\\P\\dot."));
+  EXPECT_FALSE(HasNameEndingInDotOrBlank("C:\\ソ\\能") || HasNameEndingInDotOrBlank("C:\\"));
 }
 
 }  // namespace

@@ -312,7 +312,8 @@ struct RefusingCalls : tewo::FileCalls {
 // user is asked first, and Cancel leaves everything as it was.
 TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   SetText(IDC_DESTINATION, Destination());
-  AddEntries({" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf", "C:\\d\\Strase.dxf"});
+  AddEntries(
+      {" C:\\d\\a.dxf ", "C:\\d\\b.dxf", "C:\\d\\c.dxf", "C:\\d\\Strase.dxf", "C:\\d\\σ.dxf"});
   WriteFileBytes(Destination() + "\\a.dwg", "drawing");
   WriteFileBytes(Destination() + "\\c.dwg", "drawing");
   WriteFileBytes(Destination() + "\\b.dxf", "the source type does not count");
@@ -356,6 +357,7 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   const std::tuple<const wchar_t*, int, const char*> rows[] = {
       {L"Stra\u00DFe.dwg", 0, nullptr},
       {L"Stra\u00DFe.dwg", 1, nullptr},
+      {L"\u03C2.dwg", 0, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},  // "σ.dwg" folded
       {L"a.dwg", 1, "変換先に同じ名前のﾌｧｲﾙが1個あります。"},
       {L"a.dwg", 2, "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあると"}};
   RefusingCalls calls;
