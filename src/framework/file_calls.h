@@ -1,7 +1,8 @@
 #pragma once
 // The file system calls whose documented failures Wine never produces: those
-// that replacing a file makes (ReplaceFileA stopping half way), and those
-// that look at the destination folder (a listing refused for access). Tests
+// that replacing a file makes (ReplaceFileA stopping half way), those
+// that look at the destination folder (a listing refused for access), and
+// the making of output folders (refused for access or space). Tests
 // stand in for them by overriding these calls; each sets the thread's last
 // error as the system's call does.
 
@@ -38,6 +39,8 @@ class FileCalls {
     return ::FindNextFileW(find, data);
   }
   virtual DWORD AttributesWide(const wchar_t* path) const { return ::GetFileAttributesW(path); }
+  // One folder, whose parent must exist (the output folders of a kept tree).
+  virtual BOOL CreateFolder(const char* path) const { return ::CreateDirectoryA(path, nullptr); }
 };
 
 }  // namespace tewo

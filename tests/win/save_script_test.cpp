@@ -2,6 +2,7 @@
 #include <new>
 
 #include "framework/ansi_name.h"
+#include "win/keyboard.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
@@ -471,6 +472,169 @@ TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
   EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
                                        "a.dwg\r\nNEW  DXFIN\r\nC:\\data\\" + longName +
                                        ".dxf\r\nSAVE\r\n" + out + longName + ".dwg\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// The worked example of a kept tree, with the user's own keys: the option
+// is reached by Tab from the destination and set with Alt+K, and Space on
+// the save button saves. An output already in 1F is counted in its folder.
+TEST_F(SaveScriptTest, KeptTreeWorkedExampleWithRealKeys) {
+  const std::string proj = folder_ / "proj";
+  for (const std::string& folder : {proj, proj + "\\1F", proj + "\\2F", Destination() + "\\1F"}) {
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  const std::vector<std::string> entries = {proj + "\\1F\\平面図.dwg", proj + "\\2F\\平面図.dwg",
+                                            proj + "\\表紙.dwg"};
+  for (const std::string& entry : entries) WriteFileBytes(entry, "drawing");
+  WriteFileBytes(Destination() + "\\1F\\平面図.dxf", "converted before");
+  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  dialog_->sourceFolder = proj + "\\";
+  SetText(IDC_DESTINATION, Destination());
+  AddEntries(entries);
+  const std::string script = ScriptFolder() + "\\tree.scr";
+  AnswerSave(script);
+  ::ShowWindow(Dialog(), SW_SHOW);
+  ::SetForegroundWindow(Dialog());
+  ::SetFocus(Item(IDC_DESTINATION));
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), Item(IDC_KEEP_TREE));
+  PressKey('K', true);
+  EXPECT_TRUE(Checked(IDC_KEEP_TREE));
+  ::SetFocus(Item(IDC_SAVE_SCRIPT));
+  PressKey(VK_SPACE);
+
+  const std::string out = Destination() + "\\";
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"変換先に同じ名前のﾌｧｲﾙが1個あります。\nAutoCADが上書きの確認"
+                                     "で止まります。ｽｸﾘﾌﾟﾄを保存しますか？"});
+  EXPECT_EQ(ReadFileBytes(script), "OPEN\r\n" + entries[0] + "\r\nDXFOUT\r\n" + out +
+                                       "1F\\平面図.dxf\r\n12\r\nOPEN\r\n" + entries[1] +
+                                       "\r\nDXFOUT\r\n" + out + "2F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
+                                       entries[2] + "\r\nDXFOUT\r\n" + out + "表紙.dxf\r\n12\r\n");
+  EXPECT_TRUE(FileExists(out + "2F"));
+  EXPECT_EQ(Text(IDC_STATUS), std::string(kSaved) + "\nﾌｫﾙﾀﾞを1個作成しました。");
+}
+
+// Folder making through the file calls: the failingCall-th folder made fails
+// with error (0: none fails).
+struct FolderCalls : tewo::FileCalls {
+  int failingCall = 0;
+  DWORD error = 0;
+  mutable int calls = 0;
+  BOOL CreateFolder(const char* path) const override {
+    if (++calls != failingCall) return FileCalls::CreateFolder(path);
+    ::SetLastError(error);
+    return FALSE;
+  }
+};
+
+// What a kept tree refuses, before the save dialog (no entries in common,
+// an output longer than the system takes) or after it (a folder that cannot
+// be made, a file among them): the message, the entries selected, and the
+// folders below the destination afterwards. "<p>" is the project folder,
+// "<o>" the destination.
+TEST_F(SaveScriptTest, KeptTreeRefusals) {
+  const std::string proj = folder_ / "p";
+  ::CreateDirectoryA(proj.c_str(), nullptr);
+  const std::string deep = "\\" + std::string(100, 'd');
+  const std::string longFolder(150, 'L');
+  const struct {
+    const char* name;
+    std::vector<std::string> entries;
+    std::string destination;  // below Destination()
+    int failingCall;
+    DWORD error;
+    std::string message;
+    std::vector<int> selected;
+    std::vector<std::string> there;  // folders below the destination
+  } kRows[] = {
+      {"other drive",
+       {"a\\x.dwg", "Z:\\b\\y.dwg", "c\\z.dwg"},
+       "",
+       0,
+       0,
+       "変換元ﾌｧｲﾙのﾄﾞﾗｲﾌﾞ又は共有ﾌｫﾙﾀﾞが異なるため、ﾌｫﾙﾀﾞ構成を保持できません！",
+       {1},
+       {}},
+      {"too long",
+       {"a\\x.dwg", longFolder + "\\y.dwg"},
+       deep,
+       0,
+       0,
+       "変換先のﾊﾟｽが長すぎるため保存できません！\n<p>\\" + longFolder + "\\y.dwg",
+       {1},
+       {}},
+      {"refused",
+       {"a\\b\\x.dwg", "c\\y.dwg"},
+       "",
+       2,
+       ERROR_ACCESS_DENIED,
+       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\a\\b",
+       {},
+       {"a"}},
+      {"disk full",
+       {"c\\y.dwg"},
+       "",
+       1,
+       ERROR_DISK_FULL,
+       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\c",
+       {},
+       {}},
+      {"a file in place",
+       {"a\\b\\x.dwg", "f\\y.dwg"},
+       "",
+       0,
+       0,
+       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\f",
+       {},
+       {"a", "a\\b"}},
+  };
+  ::SendMessageA(Item(IDC_KEEP_TREE), BM_CLICK, 0, 0);
+  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  for (const auto& row : kRows) {
+    const std::string out = Destination() + row.destination;
+    RemoveTree(out);
+    ::CreateDirectoryA(out.c_str(), nullptr);
+    WriteFileBytes(out + "\\f", "a file where a folder is needed");
+    FolderCalls calls;
+    calls.failingCall = row.failingCall;
+    calls.error = row.error;
+    fake_->files = &calls;
+    fake_->messages.clear();
+    dialog_->SourceList().ResetContent();
+    dialog_->sourceFolder = proj;
+    for (const std::string& entry : row.entries) {
+      if (entry.find(':') != std::string::npos) {
+        AddEntries({entry});
+        continue;
+      }
+      for (std::size_t at = 0; (at = entry.find('\\', at + 1)) != std::string::npos;) {
+        ::CreateDirectoryA((proj + "\\" + entry.substr(0, at)).c_str(), nullptr);
+      }
+      WriteFileBytes(proj + "\\" + entry, "drawing");
+      AddEntries({proj + "\\" + entry});
+    }
+    SetText(IDC_DESTINATION, out);
+    const std::string script = ScriptFolder() + "\\never.scr";
+    AnswerSave(script);
+    Save();
+    std::string message = row.message;
+    for (const auto& [mark, text] : {std::pair{"<p>", proj}, {"<o>", out}}) {
+      if (const auto at = message.find(mark); at != std::string::npos) message.replace(at, 3, text);
+    }
+    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{message}) << row.name;
+    EXPECT_EQ(Selected(), row.selected) << row.name;
+    EXPECT_FALSE(FileExists(script)) << row.name;
+    std::vector<std::string> there;
+    for (const char* folder : {"a", "a\\b", "c"}) {
+      if (FileExists(out + "\\" + folder)) there.push_back(folder);
+    }
+    EXPECT_EQ(there, row.there) << row.name;
+  }
+  fake_->files = nullptr;
 }
 
 }  // namespace
