@@ -1,5 +1,6 @@
 #include "script/output_folders.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -7,6 +8,7 @@
 #include "common/mbcs.h"
 #include "common/text_util.h"
 #include "framework/ansi_name.h"
+#include "framework/folder_lister.h"
 #include "script/existing_outputs.h"
 
 namespace tewo {
@@ -34,6 +36,27 @@ std::vector<FolderGroup> GroupByFolder(const std::vector<std::string>& entries,
   return groups;
 }
 
+// The end of the first folder of kept ("a\\" of "a\\b\\"), its separator included.
+std::size_t FirstFolderEnd(std::string_view kept) {
+  std::size_t i = 0;
+  while (i < kept.size() && kept[i] != '\\' && kept[i] != '/') i += CharLength(kept, i);
+  return std::min(i + 1, kept.size());
+}
+
+// The folders right below the destination, folded, from one listing: each is
+// there or not without a look of its own, and so are the folders below one
+// that is not there. Nothing when the destination cannot be listed.
+std::optional<std::unordered_set<std::string>> TopFolders(const FileCalls& calls,
+                                                          const std::string& destination) {
+  const FolderListing listing = ListFolder(destination, calls);
+  if (!listing.readable) return std::nullopt;
+  std::unordered_set<std::string> folders;
+  for (const FolderEntry& entry : listing.entries) {
+    if (entry.isFolder && entry.exact) folders.insert(FoldCase(entry.name));
+  }
+  return folders;
+}
+
 bool IsFolder(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
@@ -44,10 +67,15 @@ std::optional<std::size_t> CountExistingKeptOutputs(const FileCalls& calls, Conv
                                                     const std::vector<std::string>& entries,
                                                     const OutputPlan& plan,
                                                     const std::string& destination) {
+  const auto topFolders = TopFolders(calls, destination);
   std::size_t count = 0;
   for (const FolderGroup& group : GroupByFolder(entries, plan)) {
     const std::string folder = destination + std::string(group.kept);
-    if (!group.kept.empty()) {
+    const std::size_t firstEnd = group.kept.empty() ? 0 : FirstFolderEnd(group.kept);
+    if (topFolders && firstEnd != 0) {
+      if (topFolders->count(FoldCase(group.kept.substr(0, firstEnd - 1))) == 0) continue;
+    }
+    if (firstEnd != 0 && (!topFolders || firstEnd < group.kept.size())) {
       // Without its final "\": a file of that name answers as a file.
       const std::wstring wide = ToWide(std::string_view(folder).substr(0, folder.size() - 1));
       const DWORD attributes = calls.AttributesWide(wide.c_str());
@@ -68,7 +96,10 @@ std::optional<std::size_t> CountExistingKeptOutputs(const FileCalls& calls, Conv
 MadeFolders MakeOutputFolders(const FileCalls& calls, const std::vector<std::string>& entries,
                               const OutputPlan& plan, const std::string& destination) {
   MadeFolders result;
-  std::unordered_set<std::string> seen;  // folded folders already there or made
+  // Folded folders already there or made; those right below the destination
+  // that are there come from one listing.
+  std::unordered_set<std::string> seen =
+      TopFolders(calls, destination).value_or(std::unordered_set<std::string>{});
   for (const FolderGroup& group : GroupByFolder(entries, plan)) {
     const std::string_view kept = group.kept;
     std::size_t start = 0;  // of the folder's own name in kept

@@ -151,9 +151,9 @@ TEST_F(MainDialogTest, ControlsStandWhereTheLayoutPutsThem) {
       {IDC_DESTINATION, {7, 54, 300, 14}},       {IDC_SOURCE_CAPTION, {8, 88, 38, 8}},
       {IDC_CHOOSE_SOURCES, {48, 86, 10, 12}},    {IDC_DELETE_SOURCES, {61, 86, 10, 12}},
       {IDC_SOURCE_HINT, {78, 88, 187, 8}},       {IDC_COUNT_LABEL, {270, 88, 35, 8}},
-      {IDC_SOURCE_LIST, {7, 99, 300, 136}},      {IDC_KEEP_TREE, {8, 71, 100, 10}},
-      {IDC_STATUS, {8, 241, 189, 17}},           {IDC_EDIT_SCRIPT, {202, 242, 50, 14}},
-      {IDC_SAVE_SCRIPT, {257, 242, 50, 14}},     {IDC_MODE_CAPTION, {141, 20, 157, 10}},
+      {IDC_SOURCE_LIST, {7, 99, 300, 136}},      {IDC_STATUS, {8, 241, 189, 17}},
+      {IDC_EDIT_SCRIPT, {202, 242, 50, 14}},     {IDC_SAVE_SCRIPT, {257, 242, 50, 14}},
+      {IDC_MODE_CAPTION, {141, 20, 157, 10}},    {IDC_KEEP_TREE, {8, 71, 100, 10}},
   };
   for (const Layout& l : kLayout) {
     // Position and size are converted from dialog units one by one.

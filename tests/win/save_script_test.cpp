@@ -1,6 +1,11 @@
+#include <windows.h>
+#include <shlobj.h>
+
 #include <cstring>
 #include <new>
+#include <sstream>
 
+#include "common/path_split.h"
 #include "framework/ansi_name.h"
 #include "win/keyboard.h"
 #include "win/main_dialog_fixture.h"
@@ -9,6 +14,7 @@ namespace {
 
 const char kSaved[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！";
 const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！";
+const std::string kNotMade = "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n";
 
 // What the save dialog was asked with.
 struct SaveDialogCall {
@@ -478,161 +484,80 @@ TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
 
 namespace {
 
-// The worked example of a kept tree, with the user's own keys: the option
-// is reached by Tab from the destination and set with Alt+K, and Space on
-// the save button saves. An output already in 1F is counted in its folder.
-TEST_F(SaveScriptTest, KeptTreeWorkedExampleWithRealKeys) {
-  const std::string proj = folder_ / "proj";
-  for (const std::string& folder : {proj, proj + "\\1F", proj + "\\2F", Destination() + "\\1F"}) {
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-  }
-  const std::vector<std::string> entries = {proj + "\\1F\\平面図.dwg", proj + "\\2F\\平面図.dwg",
-                                            proj + "\\表紙.dwg"};
-  for (const std::string& entry : entries) WriteFileBytes(entry, "drawing");
-  WriteFileBytes(Destination() + "\\1F\\平面図.dxf", "converted before");
-  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
-  dialog_->sourceFolder = proj + "\\";
-  SetText(IDC_DESTINATION, Destination());
-  AddEntries(entries);
-  const std::string script = ScriptFolder() + "\\tree.scr";
-  AnswerSave(script);
-  ::ShowWindow(Dialog(), SW_SHOW);
-  ::SetForegroundWindow(Dialog());
-  ::SetFocus(Item(IDC_DESTINATION));
-  PressKey(VK_TAB);
-  EXPECT_EQ(::GetFocus(), Item(IDC_KEEP_TREE));
-  PressKey('K', true);
-  EXPECT_TRUE(Checked(IDC_KEEP_TREE));
-  ::SetFocus(Item(IDC_SAVE_SCRIPT));
-  PressKey(VK_SPACE);
-
-  const std::string out = Destination() + "\\";
-  EXPECT_EQ(fake_->MessageTexts(),
-            std::vector<std::string>{"変換先に同じ名前のﾌｧｲﾙが1個あります。\nAutoCADが上書きの確認"
-                                     "で止まります。ｽｸﾘﾌﾟﾄを保存しますか？"});
-  EXPECT_EQ(ReadFileBytes(script), "OPEN\r\n" + entries[0] + "\r\nDXFOUT\r\n" + out +
-                                       "1F\\平面図.dxf\r\n12\r\nOPEN\r\n" + entries[1] +
-                                       "\r\nDXFOUT\r\n" + out + "2F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
-                                       entries[2] + "\r\nDXFOUT\r\n" + out + "表紙.dxf\r\n12\r\n");
-  EXPECT_TRUE(FileExists(out + "2F"));
-  EXPECT_EQ(Text(IDC_STATUS), std::string(kSaved) + "\nﾌｫﾙﾀﾞを1個作成しました。");
-}
-
-// Folder making through the file calls: the failingCall-th folder made fails
-// with error (0: none fails).
+// Folder making through the file calls: call number failingCall is refused.
 struct FolderCalls : tewo::FileCalls {
   int failingCall = 0;
-  DWORD error = 0;
   mutable int calls = 0;
   BOOL CreateFolder(const char* path) const override {
     if (++calls != failingCall) return FileCalls::CreateFolder(path);
-    ::SetLastError(error);
+    ::SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
 };
 
-// What a kept tree refuses, before the save dialog (no entries in common,
-// an output longer than the system takes) or after it (a folder that cannot
-// be made, a file among them): the message, the entries selected, and the
-// folders below the destination afterwards. "<p>" is the project folder,
-// "<o>" the destination.
-TEST_F(SaveScriptTest, KeptTreeRefusals) {
-  const std::string proj = folder_ / "p";
-  ::CreateDirectoryA(proj.c_str(), nullptr);
-  const std::string deep = "\\" + std::string(100, 'd');
-  const std::string longFolder(150, 'L');
-  const struct {
-    const char* name;
-    std::vector<std::string> entries;
-    std::string destination;  // below Destination()
-    int failingCall;
-    DWORD error;
-    std::string message;
-    std::vector<int> selected;
-    std::vector<std::string> there;  // folders below the destination
-  } kRows[] = {
-      {"other drive",
-       {"a\\x.dwg", "Z:\\b\\y.dwg", "c\\z.dwg"},
-       "",
-       0,
-       0,
-       "変換元ﾌｧｲﾙのﾄﾞﾗｲﾌﾞ又は共有ﾌｫﾙﾀﾞが異なるため、ﾌｫﾙﾀﾞ構成を保持できません！",
-       {1},
-       {}},
-      {"too long",
-       {"a\\x.dwg", longFolder + "\\y.dwg"},
-       deep,
-       0,
-       0,
-       "変換先のﾊﾟｽが長すぎるため保存できません！\n<p>\\" + longFolder + "\\y.dwg",
-       {1},
-       {}},
-      {"refused",
-       {"a\\b\\x.dwg", "c\\y.dwg"},
-       "",
-       2,
-       ERROR_ACCESS_DENIED,
-       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\a\\b",
-       {},
-       {"a"}},
-      {"disk full",
-       {"c\\y.dwg"},
-       "",
-       1,
-       ERROR_DISK_FULL,
-       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\c",
-       {},
-       {}},
-      {"a file in place",
-       {"a\\b\\x.dwg", "f\\y.dwg"},
-       "",
-       0,
-       0,
-       "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n<o>\\f",
-       {},
-       {"a", "a\\b"}},
+// The worked example with the user's keys (Alt+K, Space on the button), an
+// output already in 1F counted; then refusals and folders that cannot be made.
+TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
+  const std::string proj = folder_ / "p", out = Destination() + "\\";
+  std::vector<std::string> entries;
+  const auto addDrawings = [&](const std::string& names) {
+    entries.clear();
+    dialog_->SourceList().ResetContent();
+    std::stringstream list(names);
+    for (std::string name; std::getline(list, name, '|');) {
+      entries.push_back(proj + "\\" + name);
+      ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(entries.back()).c_str(), nullptr);
+      WriteFileBytes(entries.back(), "drawing");
+    }
+    AddEntries(entries);
   };
-  ::SendMessageA(Item(IDC_KEEP_TREE), BM_CLICK, 0, 0);
+  addDrawings("1F\\平面図.dwg|2F\\平面図.dwg|表紙.dwg");
+  ::CreateDirectoryA((out + "1F").c_str(), nullptr);
+  WriteFileBytes(out + "1F\\平面図.dxf", "converted before");
   ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  dialog_->sourceFolder = proj + "\\";
+  SetText(IDC_DESTINATION, Destination());
+  AnswerSave(ScriptFolder() + "\\t.scr");
+  ::SetForegroundWindow(Dialog());
+  PressKey('K', true);
+  ::SetFocus(Item(IDC_SAVE_SCRIPT));
+  PressKey(VK_SPACE);
+  EXPECT_EQ(fake_->MessageTexts().at(0).rfind("変換先に同じ名前のﾌｧｲﾙが1個あります。", 0), 0u);
+  EXPECT_EQ(ReadFileBytes(ScriptFolder() + "\\t.scr"),
+            "OPEN\r\n" + entries[0] + "\r\nDXFOUT\r\n" + out + "1F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
+                entries[1] + "\r\nDXFOUT\r\n" + out + "2F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
+                entries[2] + "\r\nDXFOUT\r\n" + out + "表紙.dxf\r\n12\r\n");
+  EXPECT_EQ(Text(IDC_STATUS), std::string(kSaved) + "\nﾌｫﾙﾀﾞを1個作成しました。");
+
+  const std::string deep = out + std::string(100, 'd'), L(150, 'L');
+  const struct {
+    std::string entries, destination;
+    int failingCall;
+    std::string message;
+    int selected;
+    const char* there;  // folders below the destination afterwards
+  } kRows[] = {
+      {"a\\x.dwg|" + L + "\\y.dwg", deep + "\\", 0,
+       "変換先のﾊﾟｽが長すぎるため保存できません！\n" + proj + "\\" + L + "\\y.dwg", 1, ""},
+      {"a\\b\\x.dwg|c\\y.dwg", out, 2, kNotMade + out + "a\\b", -1, "a "},
+      {"a\\b\\x.dwg|f\\y.dwg", out, 0, kNotMade + out + "f", -1, "a a\\b "},  // f: a file
+  };
   for (const auto& row : kRows) {
-    const std::string out = Destination() + row.destination;
-    RemoveTree(out);
-    ::CreateDirectoryA(out.c_str(), nullptr);
-    WriteFileBytes(out + "\\f", "a file where a folder is needed");
+    RemoveTree(Destination());
+    ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(row.destination).c_str(), nullptr);
+    WriteFileBytes(row.destination + "f", "a file where a folder is needed");
     FolderCalls calls;
     calls.failingCall = row.failingCall;
-    calls.error = row.error;
     fake_->files = &calls;
-    fake_->messages.clear();
-    dialog_->SourceList().ResetContent();
-    dialog_->sourceFolder = proj;
-    for (const std::string& entry : row.entries) {
-      if (entry.find(':') != std::string::npos) {
-        AddEntries({entry});
-        continue;
-      }
-      for (std::size_t at = 0; (at = entry.find('\\', at + 1)) != std::string::npos;) {
-        ::CreateDirectoryA((proj + "\\" + entry.substr(0, at)).c_str(), nullptr);
-      }
-      WriteFileBytes(proj + "\\" + entry, "drawing");
-      AddEntries({proj + "\\" + entry});
-    }
-    SetText(IDC_DESTINATION, out);
-    const std::string script = ScriptFolder() + "\\never.scr";
-    AnswerSave(script);
+    addDrawings(row.entries);
+    SetText(IDC_DESTINATION, row.destination);
     Save();
-    std::string message = row.message;
-    for (const auto& [mark, text] : {std::pair{"<p>", proj}, {"<o>", out}}) {
-      if (const auto at = message.find(mark); at != std::string::npos) message.replace(at, 3, text);
-    }
-    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{message}) << row.name;
-    EXPECT_EQ(Selected(), row.selected) << row.name;
-    EXPECT_FALSE(FileExists(script)) << row.name;
-    std::vector<std::string> there;
-    for (const char* folder : {"a", "a\\b", "c"}) {
-      if (FileExists(out + "\\" + folder)) there.push_back(folder);
-    }
-    EXPECT_EQ(there, row.there) << row.name;
+    EXPECT_EQ(fake_->MessageTexts().back(), row.message) << row.entries;
+    EXPECT_EQ(Selected(), row.selected < 0 ? std::vector<int>{} : std::vector<int>{row.selected});
+    std::string there;
+    for (std::string folder : {"a", "a\\b", "c"})
+      there += FileExists(row.destination + folder) ? folder + " " : "";
+    EXPECT_EQ(there, row.there) << row.entries;
   }
   fake_->files = nullptr;
 }

@@ -46,7 +46,7 @@ TEST_F(SettingsTest, FoldersComeBackOnlyWithRestoreSwitchOne) {
       {"1\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n", "D:\\out\\", "C:\\src\\",
        "1\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n0\r\n"},
       {"0\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n1\r\n", "", "",
-       "0\r\n0\r\n\r\n\r\n\r\n1\r\n"},  // the kept tree comes back whatever line 1 says
+       "0\r\n0\r\n\r\n\r\n\r\n1\r\n"},
       {"1\n1\n  D:\\out\\  \n", "  D:\\out\\  ", "", "1\r\n1\r\nD:\\out\\\r\n\r\n\r\n0\r\n"},
       {"1\r\n", "", "", "1\r\n0\r\n\r\n\r\n\r\n0\r\n"},
       {"", "", "", "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
