@@ -3,8 +3,10 @@
 // file dialog's answer and read back, against a plain list box of the same
 // styles; a script saved for all of them (goal: 0.2 s); and a tree of 10,000
 // drawings in 100 folders added through the menu item, against listing it
-// with FindFirstFileW into the plain list box. Best of kRuns each; a ratio
-// over 1.5 fails.
+// with FindFirstFileW into the plain list box; and a script saved for that
+// tree with its folders kept, against the same save with them flat: once
+// making its 100 folders (beside 100 plain CreateDirectoryA calls), once
+// with them there. Best of kRuns each; a ratio over 1.5 fails.
 #include <shlobj.h>
 
 #include <algorithm>
@@ -73,7 +75,10 @@ TEST_F(MainDialogTest, SpeedBesideAPlainListBox) {
   for (int f = 0; f < 100; ++f) {
     const std::string sub = tree + "\\f" + std::to_string(f);
     ::CreateDirectoryA(sub.c_str(), nullptr);
-    for (int d = 0; d < 100; ++d) WriteFileBytes(sub + "\\d" + std::to_string(d) + ".dxf", "");
+    // Names differ between folders too, so that the flat save takes them.
+    for (int d = 0; d < 100; ++d) {
+      WriteFileBytes(sub + "\\d" + std::to_string(f * 100 + d) + ".dxf", "");
+    }
   }
   fake_->onBrowse = [&](BROWSEINFOA&) { return ::ILCreateFromPathA(tree.c_str()); };
   fake_->onMessage = [](const ShownMessage&) { return IDYES; };
@@ -93,6 +98,10 @@ TEST_F(MainDialogTest, SpeedBesideAPlainListBox) {
   };
   Figure fill{"fill from the file dialog"}, read{"read back"}, save{"save script"};
   Figure add{"add a folder tree"};
+  // tool: kept, plain: flat; first with the folders made, then with them there.
+  Figure kept{"save a tree kept / flat"}, keptAgain{"save it kept again"};
+  Figure folders{"CreateDirectoryA x100"};
+  const std::string out = folder_ / "out";
   for (int run = 0; run < kRuns; ++run) {
     dialog_->SourceList().ResetContent();
     plain.ResetContent();
@@ -117,13 +126,43 @@ TEST_F(MainDialogTest, SpeedBesideAPlainListBox) {
     Take(add.plain, plainRun([&] { ListPlain(WidePath(tree), plain.m_hWnd); }));
     ASSERT_EQ(dialog_->SourceList().GetCount(), kEntries);
     ASSERT_EQ(plain.GetCount(), kEntries);
+
+    SetText(IDC_DESTINATION, out);
+    RemoveTree(out);
+    ::CreateDirectoryA(out.c_str(), nullptr);
+    // Flat, kept with its folders made, kept again with the folders there.
+    for (double* figure : {&kept.plain, &kept.tool, &keptAgain.tool}) {
+      Send(Item(IDC_KEEP_TREE), BM_SETCHECK, figure == &kept.plain ? BST_UNCHECKED : BST_CHECKED);
+      Take(*figure, MillisecondsOf([&] { Click(IDC_SAVE_SCRIPT); }));
+      ASSERT_EQ(Text(IDC_STATUS).rfind("ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！", 0), 0u);
+    }
+    keptAgain.plain = kept.plain;
+    // What making the 100 folders costs by itself: the floor of the kept save.
+    RemoveTree(out);
+    ::CreateDirectoryA(out.c_str(), nullptr);
+    Take(folders.tool, MillisecondsOf([&] {
+           for (int f = 0; f < 100; ++f) {
+             ::CreateDirectoryA((out + "\\f" + std::to_string(f)).c_str(), nullptr);
+           }
+         }));
+    Send(Item(IDC_KEEP_TREE), BM_SETCHECK, BST_UNCHECKED);
+    SetText(IDC_DESTINATION, folder_.path());
   }
   std::printf("%d entries, best of %d      tool ms  plain ms  ratio\n", kEntries, kRuns);
-  for (const Figure* f : {&fill, &read, &add}) {
+  for (const Figure* f : {&fill, &read, &add, &keptAgain}) {
     std::printf("%-26s %8.1f  %8.1f  %5.2f\n", f->what, f->tool, f->plain, f->tool / f->plain);
     EXPECT_LE(f->tool / f->plain, 1.5) << f->what;
   }
   std::printf("%-26s %8.1f\n", save.what, save.tool);
+  // Making 100 folders costs more under Wine than the whole flat save: the
+  // kept save is held to the goal less that cost, which no tool avoids.
+  const double beyond = (kept.tool - folders.tool) / kept.plain;
+  std::printf("%-26s %8.1f  %8.1f  %5.2f\n", kept.what, kept.tool, kept.plain,
+              kept.tool / kept.plain);
+  std::printf("%-26s %8.1f\n", folders.what, folders.tool);
+  std::printf("%-26s %8.1f  %8.1f  %5.2f\n", "  less the folders' cost", kept.tool - folders.tool,
+              kept.plain, beyond);
+  EXPECT_LE(beyond, 1.5);
   EXPECT_LE(save.tool, 200.0);
 }
 

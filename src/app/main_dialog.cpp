@@ -89,6 +89,7 @@ BOOL CMainDialog::OnInitDialog() {
 
   restoreSwitch = "0";
   ::CheckRadioButton(m_hWnd, IDC_DXF_TO_DWG, IDC_DWG_TO_DXF, IDC_DXF_TO_DWG);
+  SendDlgItemMessage(IDC_KEEP_TREE, BM_SETCHECK, BST_UNCHECKED);
   ShowModeCaption(tewo::ConversionMode::DxfToDwg);
   rememberedDestination.clear();
   sourceFolder.clear();
@@ -182,6 +183,9 @@ INT_PTR CMainDialog::OnSetCursor(WPARAM wp, LPARAM) {
     case IDC_DESKTOP:
       SetHint(IDC_DESTINATION_HINT, LoadResourceString(IDS_HINT_DESKTOP));
       break;
+    case IDC_KEEP_TREE:
+      SetHint(IDC_DESTINATION_HINT, LoadResourceString(IDS_HINT_KEEP_TREE));
+      break;
     case IDC_CHOOSE_SOURCES:
       SetHint(IDC_SOURCE_HINT, LoadResourceString(IDS_HINT_CHOOSE_SOURCES));
       break;
@@ -254,6 +258,11 @@ void CMainDialog::OnHelpContents() { CHelpDialog::OpenOrFocus(*this); }
 
 void CMainDialog::OnEditScript() { CScriptEditorDialog::OpenOrFocus(*this, lastScriptPath); }
 
+bool CMainDialog::KeepsTree() const {
+  return SendDlgItemMessage(IDC_KEEP_TREE, BM_GETCHECK) == BST_CHECKED;
+}
+
 void CMainDialog::OnSaveScript() {
-  tewo::SaveScript({*this, sourceList_, Mode(), lastScriptPath, scriptFolder});
+  tewo::SaveScript(
+      {*this, sourceList_, Mode(), lastScriptPath, scriptFolder, KeepsTree(), sourceFolder});
 }

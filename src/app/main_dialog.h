@@ -22,6 +22,8 @@ class CMainDialog : public CDialog {
 
   // What the other parts of the tool read and set.
   tewo::ConversionMode Mode() const;
+  // The check box that keeps the source folders' tree under the destination.
+  bool KeepsTree() const;
   CListBox& SourceList() { return sourceList_; }
   void SetStatus(const std::string& text) const;
 

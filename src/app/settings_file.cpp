@@ -1,5 +1,7 @@
 #include "app/settings_file.h"
 
+#include <utility>
+
 #include "common/file_write.h"
 #include "common/path_split.h"
 #include "common/text_file.h"
@@ -38,12 +40,21 @@ StoredSettings ReadSettings(TextFileReader& reader) {
   if (!modeLine) return stored;
   stored.mode = *modeLine == "0" ? ConversionMode::DxfToDwg : ConversionMode::DwgToDxf;
 
-  if (!RestoresFolders(*stored.restoreSwitch)) return stored;
-  stored.destination = ReadLine(reader, kSettingsFolderLineBytes);
-  if (!stored.destination) return stored;
-  stored.sourceFolder = ReadLine(reader, kSettingsFolderLineBytes);
-  if (!stored.sourceFolder) return stored;
-  stored.scriptFolder = ReadLine(reader, kSettingsFolderLineBytes);
+  // The folders are read past, to reach line 6, when they are not restored.
+  std::optional<std::string> folders[3];
+  for (std::optional<std::string>& folder : folders) {
+    folder = ReadLine(reader, kSettingsFolderLineBytes);
+    if (!folder) break;
+  }
+  if (RestoresFolders(*stored.restoreSwitch)) {
+    stored.destination = std::move(folders[0]);
+    stored.sourceFolder = std::move(folders[1]);
+    stored.scriptFolder = std::move(folders[2]);
+  }
+  if (!folders[2]) return stored;
+  if (const auto keepTree = ReadLine(reader, kSettingsShortLineBytes)) {
+    stored.keepTree = *keepTree == "1";
+  }
   return stored;
 }
 
@@ -70,6 +81,7 @@ WriteResult WriteSettingsFile(const std::string& path, const SettingsToWrite& se
   writer.WriteLine(TrimBlanksView(settings.destination));
   writer.WriteLine(TrimBlanksView(settings.sourceFolder));
   writer.WriteLine(TrimBlanksView(settings.scriptFolder));
+  writer.WriteLine(settings.keepTree ? "1" : "0");
   return writer.Commit();
 }
 

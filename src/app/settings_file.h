@@ -1,6 +1,8 @@
 #pragma once
-// The settings file: five lines beside the executable that keep the restore
-// switch, the conversion mode and three folders from one run to the next.
+// The settings file: lines beside the executable that keep the restore
+// switch, the conversion mode, three folders and the kept folder tree from
+// one run to the next. The first five lines are those that older copies of
+// the tool read; later lines follow them.
 
 #include <optional>
 #include <string>
@@ -15,8 +17,8 @@ namespace tewo {
 // lower case (single-byte letters only; double-byte characters stay).
 std::string SettingsPathFor(std::string_view exePath);
 
-// Bytes that one read of line 1 or 2 takes, and of lines 3 to 5, line break
-// included; a longer line is cut there and its rest read as the next line.
+// Bytes that one read of line 1, 2 or 6 takes, and of lines 3 to 5, line
+// break included; a longer line is cut there and its rest read as the next line.
 inline constexpr std::size_t kSettingsShortLineBytes = 9;
 inline constexpr std::size_t kSettingsFolderLineBytes = 259;
 
@@ -29,6 +31,8 @@ struct StoredSettings {
   std::optional<std::string> destination;
   std::optional<std::string> sourceFolder;
   std::optional<std::string> scriptFolder;
+  // Line 6, read whatever line 1 says: "1" keeps the folder tree.
+  std::optional<bool> keepTree;
 };
 
 // Only the restore switch "1" brings the folders back.
@@ -47,9 +51,10 @@ struct SettingsToWrite {
   std::string destination;  // the three folders are written after blank trimming
   std::string sourceFolder;
   std::string scriptFolder;
+  bool keepTree = false;  // line 6: "1" or "0"
 };
 
-// Writes the settings file's five lines into a new file that then takes the
+// Writes the settings file's lines into a new file that then takes the
 // old one's place. Not ok when the file cannot be created, a write fails or
 // the replacement fails; the old file then stays as it was unless the result
 // says where it was kept.

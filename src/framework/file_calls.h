@@ -1,10 +1,11 @@
 #pragma once
 // The file system calls whose documented failures and findings Wine never
 // produces: those that replacing a file makes (ReplaceFileA stopping half
-// way, a file held for a moment by a scanner), and those that look at folders
+// way, a file held for a moment by a scanner), those that look at folders
 // (a listing refused for access, reparse tags, system folders, one folder
-// under two paths). Tests stand in for them by overriding these calls; each
-// sets the thread's last error as the system's call does.
+// under two paths), and the making of output folders (refused for access or
+// space). Tests stand in for them by overriding these calls; each sets the
+// thread's last error as the system's call does.
 
 #include <windows.h>
 
@@ -51,6 +52,8 @@ class FileCalls {
   }
   // The wait before a call is tried again.
   virtual void Pause(DWORD milliseconds) const { ::Sleep(milliseconds); }
+  // One folder, whose parent must exist (the output folders of a kept tree).
+  virtual BOOL CreateFolder(const char* path) const { return ::CreateDirectoryA(path, nullptr); }
 };
 
 }  // namespace tewo

@@ -10,6 +10,7 @@
 #include "common/case_folding.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
+#include "script/output_paths.h"
 
 namespace tewo {
 
@@ -55,7 +56,9 @@ std::uint64_t HashName(std::string_view name, Fold fold, std::uint64_t& seen) {
   return Mix(h ^ fold(tail));
 }
 
-std::string_view NameOf(const std::string& entry) { return FileNameView(TrimBlanksView(entry)); }
+std::string_view FileNameOfEntry(const std::string& entry) {
+  return FileNameView(TrimBlanksView(entry));
+}
 
 // name as FoldCase folds it, in buffer.
 std::string_view Folded(std::string_view name, std::string& buffer) {
@@ -78,13 +81,14 @@ std::uint64_t HashFoldedName(std::string_view name, std::string& buffer) {
 
 // Index is the integer type that the table keeps entry numbers in: 32 bits
 // keep the table small enough for the cache; longer lists take 64 bits.
-template <typename Index>
-std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries) {
+// nameOf gives the part of an entry that is compared.
+template <typename Index, typename NameOf>
+std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries, NameOf nameOf) {
   const std::size_t n = entries.size();
   std::vector<std::uint64_t> hashes(n);
   std::string folded;  // buffers reused: no allocation per entry
   std::string otherFolded;
-  for (std::size_t i = 0; i < n; ++i) hashes[i] = HashFoldedName(NameOf(entries[i]), folded);
+  for (std::size_t i = 0; i < n; ++i) hashes[i] = HashFoldedName(nameOf(entries[i]), folded);
 
   // One pass over an open-addressing table of the first entry of every name:
   // a later entry of the same name marks itself and that first one. A slot
@@ -108,7 +112,7 @@ std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries)
       }
       const std::size_t first = slot.entry - 1;
       if (slot.tag == tag && hashes[first] == hash &&
-          Folded(NameOf(entries[first]), folded) == Folded(NameOf(entries[i]), otherFolded)) {
+          Folded(nameOf(entries[first]), folded) == Folded(nameOf(entries[i]), otherFolded)) {
         shared[first] = 1;
         shared[i] = 1;
         any = true;
@@ -125,12 +129,25 @@ std::vector<std::size_t> FindDuplicates(const std::vector<std::string>& entries)
   return duplicates;
 }
 
+template <typename NameOf>
+std::vector<std::size_t> FindDuplicatesOf(const std::vector<std::string>& entries, NameOf nameOf) {
+  if (entries.size() < 2) return {};
+  if (entries.size() < UINT32_MAX) return FindDuplicates<std::uint32_t>(entries, nameOf);
+  return FindDuplicates<std::size_t>(entries, nameOf);
+}
+
 }  // namespace
 
 std::vector<std::size_t> FindDuplicateNames(const std::vector<std::string>& entries) {
-  if (entries.size() < 2) return {};
-  if (entries.size() < UINT32_MAX) return FindDuplicates<std::uint32_t>(entries);
-  return FindDuplicates<std::size_t>(entries);
+  return FindDuplicatesOf(entries, FileNameOfEntry);
+}
+
+std::vector<std::size_t> FindDuplicateOutputs(const std::vector<std::string>& entries,
+                                              std::size_t keptFrom) {
+  // Every output takes the same new extension: equal kept parts are equal outputs.
+  return FindDuplicatesOf(entries, [keptFrom](const std::string& entry) {
+    return KeptPart(TrimBlanksView(entry), keptFrom);
+  });
 }
 
 }  // namespace tewo

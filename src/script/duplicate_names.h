@@ -16,4 +16,11 @@ namespace tewo {
 // entries share a name. Linear in the number of entries.
 std::vector<std::size_t> FindDuplicateNames(const std::vector<std::string>& entries);
 
+// The same for outputs that keep the entries' folders below a base folder
+// (keptFrom of an OutputPlan, output_paths.h): two entries are duplicates
+// when their outputs relative to the destination are equal as the file
+// system compares them.
+std::vector<std::size_t> FindDuplicateOutputs(const std::vector<std::string>& entries,
+                                              std::size_t keptFrom);
+
 }  // namespace tewo

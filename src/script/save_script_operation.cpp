@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_write.h"
+#include "common/mbcs.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
 #include "framework/dialog.h"
@@ -18,6 +20,8 @@
 #include "script/destination_name.h"
 #include "script/duplicate_names.h"
 #include "script/existing_outputs.h"
+#include "script/output_folders.h"
+#include "script/output_paths.h"
 #include "script/script_expansion.h"
 #include "script/script_file.h"
 #include "script/template_file_location.h"
@@ -35,6 +39,11 @@ const char kOutputsExist[] =
 const char kOutputsUnknown[] =
     "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあるとAutoCADが上書きの確認で"
     "止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
+const char kSaved[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！";
+const char kOtherRoots[] =
+    "変換元ﾌｧｲﾙのﾄﾞﾗｲﾌﾞ又は共有ﾌｫﾙﾀﾞが異なるため、ﾌｫﾙﾀﾞ構成を保持できません！";
+const char kOutputTooLong[] = "変換先のﾊﾟｽが長すぎるため保存できません！\n";
+const char kFolderNotMade[] = "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n";
 
 void SetStatus(const CDialog& dialog, const std::string& text) {
   dialog.SetDlgItemText(IDC_STATUS, text);
@@ -92,17 +101,46 @@ std::string AskScriptPath(const ScriptSaveWindow& window) {
   return NameIsCarried(window.dialog.m_hWnd, path, NameUse::Save) ? path.text : std::string();
 }
 
+// With the folder tree kept: entries without a common folder, or an output
+// longer than the system takes, are selected alone in the list and refused.
+// True when the save stops.
+bool RefuseKeptOutputs(const ScriptSaveWindow& window, const std::vector<std::string>& entries,
+                       const OutputPlan& outputs, const std::string& destination) {
+  const CListBox& list = window.sourceList;
+  std::vector<std::size_t> refused = outputs.otherRoots;
+  std::string message = kOtherRoots;
+  const std::string_view extension = NewExtension(window.mode);
+  std::string path;
+  for (std::size_t i = 0; refused.empty() && i < entries.size(); ++i) {
+    const std::string_view entry = TrimBlanksView(entries[i]);
+    path.clear();
+    AppendOutputPath(path, entry, outputs.keptFrom, destination, extension);
+    if (CharCount(path) > kMaxPathChars) {
+      refused.push_back(i);
+      message = kOutputTooLong + std::string(entry);
+    }
+  }
+  if (refused.empty()) return false;
+  list.SetSel(-1, false);
+  for (std::size_t index : refused) list.SetSel(static_cast<int>(index));
+  ReportMessage(window.dialog.m_hWnd, message);
+  window.dialog.FocusDlgItem(IDC_SOURCE_LIST);
+  return true;
+}
+
 // AutoCAD asks before it replaces a drawing, and takes the script's next line
 // for the answer: the user decides before such a script is written, and is
 // asked too when the destination could not be looked at. True when the
 // script is to be saved.
 bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std::string>& entries,
-                           const std::string& destination) {
+                           const OutputPlan& outputs, const std::string& destination) {
   std::optional<std::size_t> existing;
   {
     const CWaitCursor wait;
-    existing =
-        CountExistingOutputsIn(AfxGetApp()->System().Files(), window.mode, entries, destination);
+    const FileCalls& calls = AfxGetApp()->System().Files();
+    existing = window.keepTree
+                   ? CountExistingKeptOutputs(calls, window.mode, entries, outputs, destination)
+                   : CountExistingOutputsIn(calls, window.mode, entries, destination);
   }
   if (existing == 0) return true;
   std::string question = kOutputsUnknown;
@@ -149,11 +187,16 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     return;
   }
   const std::vector<std::string> entries = list.GetAllTexts();
+  const OutputPlan outputs = PlanOutputs(entries, window.keepTree, window.sourceFolder);
+  if (!outputs.otherRoots.empty() && RefuseKeptOutputs(window, entries, outputs, destination)) {
+    return;
+  }
 
   std::vector<std::size_t> duplicates;
   {
     const ProgressText checking(dialog, "重複ﾌｧｲﾙ名 ﾁｪｯｸ中！");
-    duplicates = FindDuplicateNames(entries);
+    duplicates = window.keepTree ? FindDuplicateOutputs(entries, outputs.keptFrom)
+                                 : FindDuplicateNames(entries);
   }
   if (!duplicates.empty()) {
     for (std::size_t index : duplicates) list.SetSel(static_cast<int>(index));
@@ -162,8 +205,10 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     return;
   }
 
+  if (window.keepTree && RefuseKeptOutputs(window, entries, outputs, destination)) return;
+
   const ConversionMode mode = window.mode;
-  if (!AcceptExistingOutputs(window, entries, destination)) return;
+  if (!AcceptExistingOutputs(window, entries, outputs, destination)) return;
   const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;
   window.lastScriptPath = scriptPath;
@@ -183,12 +228,24 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   // The script is still written; the main window closes once this returns.
   if (!templates.invalidLines.empty()) dialog.PostMessage(WM_CLOSE);
 
+  MadeFolders folders;
+  if (window.keepTree) {
+    {
+      const CWaitCursor wait;
+      folders = MakeOutputFolders(system.Files(), entries, outputs, destination);
+    }
+    if (!folders.failed.empty()) {
+      ReportMessage(owner, kFolderNotMade + folders.failed);
+      return;
+    }
+  }
+
   WriteResult written;
   {
     const CWaitCursor wait;
     ScriptFileWriter script(&system.Files());
     if (script.Create(scriptPath)) {
-      ExpandScript(mode, entries, destination, templates,
+      ExpandScript(mode, entries, outputs, destination, templates,
                    [&script](std::string_view line) { script.WriteLine(line); });
       written = script.Finish();
     }
@@ -197,7 +254,9 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
     ReportWriteFailure(owner, kSaveFailed, written);
     return;
   }
-  SetStatus(dialog, "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！" + LeftBehindLines(written));
+  std::string saved = kSaved;
+  if (folders.made != 0) saved += "\nﾌｫﾙﾀﾞを" + std::to_string(folders.made) + "個作成しました。";
+  SetStatus(dialog, saved + LeftBehindLines(written));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "script/script_expansion.h"
 
@@ -16,8 +17,10 @@ struct ScriptSaveWindow {
   CDialog& dialog;
   CListBox& sourceList;
   ConversionMode mode;
-  std::string& lastScriptPath;  // set to the script chosen in the save dialog
-  std::string& scriptFolder;    // set to that script's drive and folder
+  std::string& lastScriptPath;         // set to the script chosen in the save dialog
+  std::string& scriptFolder;           // set to that script's drive and folder
+  bool keepTree = false;               // outputs keep the entries' folders below a base folder
+  std::string_view sourceFolder = {};  // the base folder when every entry lies under it
 };
 
 // "ｽｸﾘﾌﾟﾄ 保存": checks the destination and the source list, asks where to

@@ -6,6 +6,7 @@
 #include "common/case_folding.h"
 #include "common/path_split.h"
 #include "common/text_util.h"
+#include "script/output_paths.h"
 
 namespace tewo {
 
@@ -26,15 +27,6 @@ ModeBlocks BlocksOf(ConversionMode mode) {
 // The precision marker counts only in the later-file Output block of DXF to
 // DWG (04) and in both Output blocks of DWG to DXF (06, 08).
 bool ReplacesPrecision(std::size_t block) { return block == 3 || block == 5 || block == 7; }
-
-void AppendDestination(std::string& out, std::string_view trimmedSource, std::string_view folder,
-                       std::string_view extension) {
-  std::string_view base = SplitPathViews(trimmedSource).fname;
-  out.reserve(out.size() + folder.size() + base.size() + extension.size() + 2);
-  out.append(folder);
-  out.append(base);
-  out.append(extension);
-}
 
 // What one template line becomes in the script.
 enum class LineKind { Text, FileName, Precision };
@@ -67,8 +59,8 @@ std::vector<PlannedLine> PlanBlock(const std::vector<std::string>& block, std::s
 // Expands one planned block for one (trimmed) entry. scratch is reused
 // between calls so that a long run of entries allocates next to nothing.
 void ExpandBlock(const std::vector<PlannedLine>& plan, bool output, std::string_view entry,
-                 std::string_view folder, std::string_view extension, std::string_view dxfPrecision,
-                 std::string& scratch, const LineSink& sink) {
+                 std::size_t keptFrom, std::string_view folder, std::string_view extension,
+                 std::string_view dxfPrecision, std::string& scratch, const LineSink& sink) {
   for (const PlannedLine& line : plan) {
     switch (line.kind) {
       case LineKind::Text:
@@ -81,7 +73,7 @@ void ExpandBlock(const std::vector<PlannedLine>& plan, bool output, std::string_
         std::string_view path = entry;
         if (output) {
           scratch.clear();
-          AppendDestination(scratch, entry, folder, extension);
+          AppendOutputPath(scratch, entry, keptFrom, folder, extension);
           path = scratch;
         }
         // Most paths have no blank: they go out without a copy.
@@ -117,7 +109,7 @@ std::string ProposedScriptName(std::string_view lastScriptPath, ConversionMode m
 std::string DestinationPath(std::string_view source, std::string_view folder,
                             std::string_view extension) {
   std::string path;
-  AppendDestination(path, TrimBlanksView(source), folder, extension);
+  AppendOutputPath(path, TrimBlanksView(source), kFlatOutputs, folder, extension);
   return path;
 }
 
@@ -131,7 +123,7 @@ std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::str
   std::string name;
   for (const std::string& entry : entries) {
     name.clear();
-    AppendDestination(name, TrimBlanksView(entry), "", extension);
+    AppendOutputPath(name, TrimBlanksView(entry), kFlatOutputs, "", extension);
     FoldCaseInPlace(name);
     if (existing.count(name) != 0) ++count;
   }
@@ -141,6 +133,12 @@ std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::str
 void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
                   std::string_view destinationFolder, const CommandTemplateSet& templates,
                   const LineSink& sink) {
+  ExpandScript(mode, entries, OutputPlan{}, destinationFolder, templates, sink);
+}
+
+void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
+                  const OutputPlan& outputs, std::string_view destinationFolder,
+                  const CommandTemplateSet& templates, const LineSink& sink) {
   const ModeBlocks blocks = BlocksOf(mode);
   const std::string_view extension = NewExtension(mode);
   const std::vector<PlannedLine> firstInput =
@@ -154,10 +152,10 @@ void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
   std::string scratch;
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const std::string_view entry = TrimBlanksView(entries[k]);
-    ExpandBlock(k == 0 ? firstInput : laterInput, false, entry, destinationFolder, extension,
-                templates.precision, scratch, sink);
-    ExpandBlock(k == 0 ? firstOutput : laterOutput, true, entry, destinationFolder, extension,
-                templates.precision, scratch, sink);
+    ExpandBlock(k == 0 ? firstInput : laterInput, false, entry, outputs.keptFrom, destinationFolder,
+                extension, templates.precision, scratch, sink);
+    ExpandBlock(k == 0 ? firstOutput : laterOutput, true, entry, outputs.keptFrom,
+                destinationFolder, extension, templates.precision, scratch, sink);
   }
 }
 

@@ -13,6 +13,8 @@ namespace tewo {
 
 enum class ConversionMode { DxfToDwg, DwgToDxf };
 
+struct OutputPlan;  // output_paths.h
+
 // "//ファイル名" and "//精度" as Shift-JIS bytes: the core's texts build the
 // same with any compiler, whatever its execution character set.
 inline constexpr const char* kFileNameMarker = "//\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC";
@@ -57,6 +59,12 @@ using LineSink = std::function<void(std::string_view)>;
 void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
                   std::string_view destinationFolder, const CommandTemplateSet& templates,
                   const LineSink& sink);
+
+// The same with the outputs where plan puts them (output_paths.h); the
+// overload above writes them flat.
+void ExpandScript(ConversionMode mode, const std::vector<std::string>& entries,
+                  const OutputPlan& plan, std::string_view destinationFolder,
+                  const CommandTemplateSet& templates, const LineSink& sink);
 
 std::vector<std::string> ExpandScriptLines(ConversionMode mode,
                                            const std::vector<std::string>& entries,

@@ -26,7 +26,10 @@ std::string Read(const std::string& path) {
   auto text = [](const std::optional<std::string>& v) { return v ? *v : std::string("-"); };
   const char* mode = !s.mode ? "-" : *s.mode == ConversionMode::DxfToDwg ? "dxf" : "dwg";
   return text(s.restoreSwitch) + "|" + mode + "|" + text(s.destination) + "|" +
-         text(s.sourceFolder) + "|" + text(s.scriptFolder);
+         text(s.sourceFolder) + "|" + text(s.scriptFolder) +
+         (!s.keepTree   ? ""
+          : *s.keepTree ? "|tree"
+                        : "|flat");
 }
 
 TEST(ReadSettingsFile, LinesAndLimits) {
@@ -43,8 +46,9 @@ TEST(ReadSettingsFile, LinesAndLimits) {
       {"1234567890\r\n1\r\n", "123456789|dxf|-|-|-"},  // the cut line's rest is line 2
       {"1       \r\n0\r\nA\r\n", "1       |dxf|-|-|-"},
       {"1\r\n0\r\n" + d258 + "\r\nB\r\nC\r\n", "1|dxf|" + d258 + "|B|C"},
-      {"1\r\n0\r\n" + d259 + "\r\nB\r\nC\r\n", "1|dxf|" + d259 + "||B"},
+      {"1\r\n0\r\n" + d259 + "\r\nB\r\nC\r\n", "1|dxf|" + d259 + "||B|flat"},
       {"1\r\n0\r\n" + d259 + d41 + "\r\nS\r\n", "1|dxf|" + d259 + "|" + d41 + "|S"},
+      {"0\r\n1\r\nD\r\nS\r\nC\r\n1\r\nnext\r\n", "0|dwg|-|-|-|tree"},  // line 6 always read
   };
   TempDir dir;
   for (const auto& [bytes, settings] : cases) {
@@ -55,14 +59,14 @@ TEST(ReadSettingsFile, LinesAndLimits) {
   EXPECT_EQ(Read(dir.path()), "-|-|-|-|-");
 }
 
-TEST(WriteSettingsFile, FiveLines) {
+TEST(WriteSettingsFile, SixLines) {
   const std::string longFolder = "D:\\" + std::string(400, 'x') + "\\";
   const std::pair<SettingsToWrite, std::string> cases[] = {
-      {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n"},
-      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  "},
-       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n"},
+      {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
+      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", true},
+       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n1\r\n"},
       {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   "},
-       "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n"},
+       "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n0\r\n"},
   };
   TempDir dir;
   const std::string path = dir.File("tewo.ini");
@@ -71,7 +75,7 @@ TEST(WriteSettingsFile, FiveLines) {
     EXPECT_TRUE(WriteSettingsFile(path, settings));
     EXPECT_EQ(Visible(test::ReadBytes(path)), Visible(bytes));
     if (settings.restoreSwitch == "1") {
-      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\");
+      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\|tree");
     }
   }
   EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/tewo.ini"), {}));

@@ -138,7 +138,7 @@ TEST_F(MainWindowRoad, FromFirstStartToScriptAndSettings) {
     EXPECT_EQ(app->WaitExit(), 0);
   }
   EXPECT_EQ(ReadFileBytes(install_ / "tewo.ini"),
-            "0\r\n1\r\n" + out + "\\\r\n" + install_.path() + "\\\r\n" + scripts + "\\\r\n");
+            "0\r\n1\r\n" + out + "\\\r\n" + install_.path() + "\\\r\n" + scripts + "\\\r\n0\r\n");
 
   // The next start comes back in DWG to DXF; the folders stay unless line 1 is "1".
   {

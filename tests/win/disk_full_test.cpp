@@ -81,12 +81,12 @@ TEST_F(DiskFull, CommandTemplateSaveKeepsTheFileAndTheEdits) {
 
 TEST_F(DiskFull, SettingsAtCloseKeepTheOldFileSilently) {
   const std::string settings = folder_ / "tewo.ini";
-  WriteFileBytes(settings, "0\r\n0\r\n\r\n\r\n\r\n");
+  WriteFileBytes(settings, "0\r\n0\r\n\r\n\r\n\r\n0\r\n");
   dialog_->rememberedDestination = kBig;
   SetText(IDC_DESTINATION, kBig);
   ::SendMessageA(Dialog(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(fake_->messages.empty());
-  EXPECT_EQ(ReadFileBytes(settings), "0\r\n0\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(settings), "0\r\n0\r\n\r\n\r\n\r\n0\r\n");
   EXPECT_FALSE(NewFileLeftIn(folder_.path()));
 }
 

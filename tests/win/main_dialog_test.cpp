@@ -97,6 +97,8 @@ TEST_F(MainDialogTest, HintsFollowTheCursor) {
   EXPECT_EQ(Text(IDC_DESTINATION_HINT), "変換先フォルダの参照");
   cursorOver(Item(IDC_DESKTOP));
   EXPECT_EQ(Text(IDC_DESTINATION_HINT), "変換先をデスクトップにする");
+  cursorOver(Item(IDC_KEEP_TREE));
+  EXPECT_EQ(Text(IDC_DESTINATION_HINT), "変換元のフォルダ構成を変換先に作る");
   EXPECT_EQ(Text(IDC_SOURCE_HINT), "変換元ファイルの削除");
   ::SendMessageA(Dialog(), WM_MENUSELECT, MAKEWPARAM(ID_ADD_FOLDER, MF_STRING), 0);
   EXPECT_EQ(Text(IDC_SOURCE_HINT), "フォルダ内の図面を追加（サブフォルダも可）");
@@ -133,8 +135,8 @@ TEST_F(MainDialogTest, TabVisitsTheControlsInTemplateOrder) {
     hwnd = ::GetNextDlgTabItem(Dialog(), hwnd, FALSE);
   } while (hwnd != nullptr && hwnd != start && order.size() < 20);
   EXPECT_EQ(order, (std::vector<int>{IDC_BROWSE_DESTINATION, IDC_DESKTOP, IDC_DESTINATION,
-                                     IDC_CHOOSE_SOURCES, IDC_DELETE_SOURCES, IDC_SOURCE_LIST,
-                                     IDC_EDIT_SCRIPT, IDC_SAVE_SCRIPT}));
+                                     IDC_KEEP_TREE, IDC_CHOOSE_SOURCES, IDC_DELETE_SOURCES,
+                                     IDC_SOURCE_LIST, IDC_EDIT_SCRIPT, IDC_SAVE_SCRIPT}));
 }
 
 TEST_F(MainDialogTest, ControlsStandWhereTheLayoutPutsThem) {
@@ -146,12 +148,12 @@ TEST_F(MainDialogTest, ControlsStandWhereTheLayoutPutsThem) {
       {IDC_DXF_TO_DWG, {14, 20, 53, 10}},        {IDC_DWG_TO_DXF, {76, 20, 53, 10}},
       {IDC_DESTINATION_CAPTION, {8, 43, 39, 8}}, {IDC_BROWSE_DESTINATION, {48, 41, 10, 12}},
       {IDC_DESKTOP, {61, 41, 10, 12}},           {IDC_DESTINATION_HINT, {78, 43, 193, 8}},
-      {IDC_DESTINATION, {7, 54, 300, 14}},       {IDC_SOURCE_CAPTION, {8, 76, 38, 8}},
-      {IDC_CHOOSE_SOURCES, {48, 74, 10, 12}},    {IDC_DELETE_SOURCES, {61, 74, 10, 12}},
-      {IDC_SOURCE_HINT, {78, 76, 187, 8}},       {IDC_COUNT_LABEL, {270, 76, 35, 8}},
-      {IDC_SOURCE_LIST, {7, 87, 300, 148}},      {IDC_STATUS, {8, 241, 189, 17}},
+      {IDC_DESTINATION, {7, 54, 300, 14}},       {IDC_SOURCE_CAPTION, {8, 88, 38, 8}},
+      {IDC_CHOOSE_SOURCES, {48, 86, 10, 12}},    {IDC_DELETE_SOURCES, {61, 86, 10, 12}},
+      {IDC_SOURCE_HINT, {78, 88, 187, 8}},       {IDC_COUNT_LABEL, {270, 88, 35, 8}},
+      {IDC_SOURCE_LIST, {7, 99, 300, 136}},      {IDC_STATUS, {8, 241, 189, 17}},
       {IDC_EDIT_SCRIPT, {202, 242, 50, 14}},     {IDC_SAVE_SCRIPT, {257, 242, 50, 14}},
-      {IDC_MODE_CAPTION, {141, 20, 157, 10}},
+      {IDC_MODE_CAPTION, {141, 20, 157, 10}},    {IDC_KEEP_TREE, {8, 71, 100, 10}},
   };
   for (const Layout& l : kLayout) {
     // Position and size are converted from dialog units one by one.

@@ -1,13 +1,20 @@
+#include <windows.h>
+#include <shlobj.h>
+
 #include <cstring>
 #include <new>
+#include <sstream>
 
+#include "common/path_split.h"
 #include "framework/ansi_name.h"
+#include "win/keyboard.h"
 #include "win/main_dialog_fixture.h"
 
 namespace {
 
 const char kSaved[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！";
 const char kSaveFailed[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！";
+const std::string kNotMade = "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n";
 
 // What the save dialog was asked with.
 struct SaveDialogCall {
@@ -480,6 +487,88 @@ TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
   EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
                                        "a.dwg\r\nNEW  DXFIN\r\nC:\\data\\" + longName +
                                        ".dxf\r\nSAVE\r\n" + out + longName + ".dwg\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Folder making through the file calls: call number failingCall is refused.
+struct FolderCalls : tewo::FileCalls {
+  int failingCall = 0;
+  mutable int calls = 0;
+  BOOL CreateFolder(const char* path) const override {
+    if (++calls != failingCall) return FileCalls::CreateFolder(path);
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
+};
+
+// The worked example with the user's keys (Alt+K, Space on the button), an
+// output already in 1F counted; then refusals and folders that cannot be made.
+TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
+  const std::string proj = folder_ / "p", out = Destination() + "\\";
+  std::vector<std::string> entries;
+  const auto addDrawings = [&](const std::string& names) {
+    entries.clear();
+    dialog_->SourceList().ResetContent();
+    std::stringstream list(names);
+    for (std::string name; std::getline(list, name, '|');) {
+      entries.push_back(proj + "\\" + name);
+      ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(entries.back()).c_str(), nullptr);
+      WriteFileBytes(entries.back(), "drawing");
+    }
+    AddEntries(entries);
+  };
+  addDrawings("1F\\平面図.dwg|2F\\平面図.dwg|表紙.dwg");
+  ::CreateDirectoryA((out + "1F").c_str(), nullptr);
+  WriteFileBytes(out + "1F\\平面図.dxf", "converted before");
+  ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
+  dialog_->sourceFolder = proj + "\\";
+  SetText(IDC_DESTINATION, Destination());
+  AnswerSave(ScriptFolder() + "\\t.scr");
+  ::SetForegroundWindow(Dialog());
+  PressKey('K', true);
+  ::SetFocus(Item(IDC_SAVE_SCRIPT));
+  PressKey(VK_SPACE);
+  EXPECT_EQ(fake_->MessageTexts().at(0).rfind("変換先に同じ名前のﾌｧｲﾙが1個あります。", 0), 0u);
+  EXPECT_EQ(ReadFileBytes(ScriptFolder() + "\\t.scr"),
+            "OPEN\r\n" + entries[0] + "\r\nDXFOUT\r\n" + out + "1F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
+                entries[1] + "\r\nDXFOUT\r\n" + out + "2F\\平面図.dxf\r\n12\r\nOPEN\r\n" +
+                entries[2] + "\r\nDXFOUT\r\n" + out + "表紙.dxf\r\n12\r\n");
+  EXPECT_EQ(Text(IDC_STATUS), std::string(kSaved) + "\nﾌｫﾙﾀﾞを1個作成しました。");
+
+  const std::string deep = out + std::string(100, 'd'), L(150, 'L');
+  const struct {
+    std::string entries, destination;
+    int failingCall;
+    std::string message;
+    int selected;
+    const char* there;  // folders below the destination afterwards
+  } kRows[] = {
+      {"a\\x.dwg|" + L + "\\y.dwg", deep + "\\", 0,
+       "変換先のﾊﾟｽが長すぎるため保存できません！\n" + proj + "\\" + L + "\\y.dwg", 1, ""},
+      {"a\\b\\x.dwg|c\\y.dwg", out, 2, kNotMade + out + "a\\b", -1, "a "},
+      {"a\\b\\x.dwg|f\\y.dwg", out, 0, kNotMade + out + "f", -1, "a a\\b "},  // f: a file
+  };
+  for (const auto& row : kRows) {
+    RemoveTree(Destination());
+    ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(row.destination).c_str(), nullptr);
+    WriteFileBytes(row.destination + "f", "a file where a folder is needed");
+    FolderCalls calls;
+    calls.failingCall = row.failingCall;
+    fake_->files = &calls;
+    addDrawings(row.entries);
+    SetText(IDC_DESTINATION, row.destination);
+    Save();
+    EXPECT_EQ(fake_->MessageTexts().back(), row.message) << row.entries;
+    EXPECT_EQ(Selected(), row.selected < 0 ? std::vector<int>{} : std::vector<int>{row.selected});
+    std::string there;
+    for (std::string folder : {"a", "a\\b", "c"})
+      there += FileExists(row.destination + folder) ? folder + " " : "";
+    EXPECT_EQ(there, row.there) << row.entries;
+  }
+  fake_->files = nullptr;
 }
 
 }  // namespace

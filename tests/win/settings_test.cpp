@@ -20,7 +20,7 @@ class SettingsTest : public MainDialogTest {
 
 TEST_F(SettingsTest, FirstCloseWritesTheDefaults) {
   Close();
-  EXPECT_EQ(ReadFileBytes(SettingsFile()), "0\r\n0\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), "0\r\n0\r\n\r\n\r\n\r\n0\r\n");
 }
 
 TEST_F(SettingsTest, ModeLineOtherThanZeroSelectsDwgToDxf) {
@@ -44,11 +44,12 @@ TEST_F(SettingsTest, FoldersComeBackOnlyWithRestoreSwitchOne) {
     const char* written;
   } kCases[] = {
       {"1\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n", "D:\\out\\", "C:\\src\\",
-       "1\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n"},
-      {"0\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n", "", "", "0\r\n0\r\n\r\n\r\n\r\n"},
-      {"1\n1\n  D:\\out\\  \n", "  D:\\out\\  ", "", "1\r\n1\r\nD:\\out\\\r\n\r\n\r\n"},
-      {"1\r\n", "", "", "1\r\n0\r\n\r\n\r\n\r\n"},
-      {"", "", "", "0\r\n0\r\n\r\n\r\n\r\n"},
+       "1\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n0\r\n"},
+      {"0\r\n0\r\nD:\\out\\\r\nC:\\src\\\r\nC:\\scr\\\r\n1\r\n", "", "",
+       "0\r\n0\r\n\r\n\r\n\r\n1\r\n"},
+      {"1\n1\n  D:\\out\\  \n", "  D:\\out\\  ", "", "1\r\n1\r\nD:\\out\\\r\n\r\n\r\n0\r\n"},
+      {"1\r\n", "", "", "1\r\n0\r\n\r\n\r\n\r\n0\r\n"},
+      {"", "", "", "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
   };
   for (const auto& c : kCases) {
     WriteFileBytes(SettingsFile(), c.file);
@@ -67,7 +68,7 @@ TEST_F(SettingsTest, ATypedDestinationIsNotKept) {
   dialog_->sourceFolder = "C:\\src\\";
   dialog_->scriptFolder = " C:\\scr\\ ";
   Close();
-  EXPECT_EQ(ReadFileBytes(SettingsFile()), "0\r\n0\r\n\r\nC:\\src\\\r\nC:\\scr\\\r\n");
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), "0\r\n0\r\n\r\nC:\\src\\\r\nC:\\scr\\\r\n0\r\n");
 }
 
 TEST_F(SettingsTest, LongFirstLineIsKeptWholeAndDoesNotRestore) {
