@@ -1,28 +1,13 @@
 #include "framework/edit.h"
 
+#include <vector>
+
 #include "common/mbcs.h"
 #include "framework/win_app.h"
 
-namespace {
-
-// Selects the end of one double-byte character (ア, two bytes) in a
-// scratch edit and reads the position back: 1 means characters.
-bool EditControlsCountCharacters() {
-  HWND probe = ::CreateWindowExA(0, "EDIT", "\x83\x41", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 AfxGetInstanceHandle(), nullptr);
-  if (probe == nullptr) return false;
-  ::SendMessageA(probe, EM_SETSEL, 2, 2);
-  DWORD end = 0;
-  ::SendMessageA(probe, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
-  ::DestroyWindow(probe);
-  return end == 1;
-}
-
-}  // namespace
-
 void CEdit::Attach(HWND hwnd) {
   m_hWnd = hwnd;
-  countsCharacters_ = EditControlsCountCharacters();
+  countsCharacters_ = AfxGetApp()->System().EditCountsCharacters(hwnd);
 }
 
 namespace {
@@ -31,6 +16,11 @@ void GetControlSel(HWND edit, DWORD& first, DWORD& last) {
   ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
                  reinterpret_cast<LPARAM>(&last));
 }
+
+// A character of the text in UTF-16 that takes two bytes in code page 932:
+// every one beyond ASCII but the half-width katakana. A character the code
+// page lacks becomes one or two bytes when read; two is the bound.
+bool TakesTwoBytes(wchar_t c) { return c >= 0x80 && (c < 0xFF61 || c > 0xFF9F); }
 
 }  // namespace
 
@@ -85,12 +75,21 @@ void CEdit::SetByteLimit(std::size_t bytes) {
   }
 }
 
+std::size_t CEdit::TextBytes() const {
+  // The wide text, read as it is (the ANSI length would convert it all).
+  const int length = ::GetWindowTextLengthW(m_hWnd);
+  if (length <= 0) return 0;
+  std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
+  const int read = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+  std::size_t bytes = static_cast<std::size_t>(read);
+  for (int i = 0; i < read; ++i) bytes += TakesTwoBytes(text[static_cast<std::size_t>(i)]);
+  return bytes;
+}
+
 void CEdit::KeepByteLimit() const {
   if (!countsCharacters_ || byteLimit_ == 0) return;
-  // Characters as the control counts them (one each in code page 932), and
-  // the bytes they take as the program reads them.
   const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
-  const auto bytes = static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd));
+  const std::size_t bytes = TextBytes();
   const std::size_t free = bytes < byteLimit_ ? byteLimit_ - bytes : 0;
   ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, characters + free / 2, 0);
 }

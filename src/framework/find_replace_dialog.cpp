@@ -70,5 +70,5 @@ void CFindReplaceDialog::Close() {
 }
 
 bool CFindReplaceDialog::PreTranslateMessage(MSG& msg) {
-  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
+  return ::IsDialogMessageW(m_hWnd, &msg) != FALSE;
 }

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <cwchar>
 
+#include "common/mbcs.h"
 #include "framework/ansi_name.h"
+#include "framework/wnd.h"
 
 int FakeSystem::MessageBox(HWND owner, const std::string& text, const std::string& caption,
                            UINT type) {
@@ -98,4 +100,63 @@ BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
   if (buffer.size() > ofn.nMaxFile) return FALSE;
   std::wmemcpy(ofn.lpstrFile, buffer.data(), buffer.size());
   return TRUE;
+}
+
+namespace {
+
+const char kByteEditProc[] = "tewo.byteEdit";
+const char kByteLimit[] = "tewo.byteLimit";
+
+// Windows' ANSI edit over this system's edit, which counts characters:
+// positions and the text limit are taken and given in bytes.
+LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
+  const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEditProc));
+  auto pass = [&](WPARAM w, LPARAM l) { return ::CallWindowProcA(original, edit, message, w, l); };
+  const std::string text = message == EM_GETSEL || message == EM_SETSEL || message == EM_REPLACESEL
+                               ? GetWindowTextString(edit)
+                               : std::string();
+  if (message == EM_GETSEL) {
+    DWORD first = 0, last = 0;
+    pass(reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    first = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, first));
+    last = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, last));
+    if (wp != 0) *reinterpret_cast<DWORD*>(wp) = first;
+    if (lp != 0) *reinterpret_cast<DWORD*>(lp) = last;
+    return MAKELRESULT(first, last);
+  }
+  if (message == EM_SETSEL) {
+    auto chars = [&](WPARAM b) {
+      return static_cast<int>(b) < 0 ? b : tewo::CharCountBefore(text, b);
+    };
+    return pass(chars(wp), static_cast<LPARAM>(chars(static_cast<WPARAM>(lp))));
+  }
+  if (message == EM_SETLIMITTEXT) ::SetPropA(edit, kByteLimit, reinterpret_cast<HANDLE>(wp));
+  const auto limit = reinterpret_cast<std::size_t>(::GetPropA(edit, kByteLimit));
+  if (message == EM_REPLACESEL && limit != 0) {
+    // What would pass the limit is left out, in whole characters.
+    DWORD first = 0, last = 0;
+    ByteEditProc(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    const std::size_t kept = text.size() - (last - first);
+    std::string insert = reinterpret_cast<const char*>(lp);
+    std::size_t n = 0;
+    while (n < insert.size() && kept + n + tewo::CharLength(insert, n) <= limit) {
+      n += tewo::CharLength(insert, n);
+    }
+    insert.resize(n);
+    return pass(wp, reinterpret_cast<LPARAM>(insert.c_str()));
+  }
+  return pass(wp, lp);
+}
+
+}  // namespace
+
+bool FakeSystem::EditCountsCharacters(HWND edit) {
+  if (!editsCountBytes) return ::IsWindowUnicode(edit) || AnsiEditsCountCharacters();
+  if (::GetPropA(edit, kByteEditProc) == nullptr) {
+    ::SetPropA(edit, kByteEditProc,
+               reinterpret_cast<HANDLE>(::GetWindowLongPtrA(edit, GWLP_WNDPROC)));
+    ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ByteEditProc));
+  }
+  return false;
 }

@@ -9,11 +9,7 @@ void PumpMessages(DWORD milliseconds) {
   const DWORD end = ::GetTickCount() + milliseconds;
   do {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (TestApp().PreTranslateModeless(msg)) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) TestApp().DispatchLoopMessage(msg);
     ::Sleep(5);
   } while (::GetTickCount() < end);
 }
@@ -32,6 +28,21 @@ void TypeKey(WORD key, bool alt) {
   add(key, true);
   if (alt) add(VK_MENU, true);
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  PumpMessages(150);
 }
 
 void PressKey(WORD key, bool alt) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // Presses key (with Alt held when asked) and lets the loop handle it. The
@@ -13,6 +14,10 @@ void PressKey(WORD key, bool alt = false);
 
 // Presses key without running a loop: whichever loop runs next takes it.
 void TypeKey(WORD key, bool alt = false);
+
+// Types text as an input method hands its result on, a Unicode key a
+// character (KEYEVENTF_UNICODE), and lets the loop handle it.
+void TypeText(const std::wstring& text);
 
 // Runs a loop of the system's own while the user types Esc into each of edits
 // in turn, as a user may while a message box or a file dialog is open: run
