@@ -1,8 +1,7 @@
 #include "framework/edit.h"
 
-#include <vector>
-
 #include "common/mbcs.h"
+#include "framework/ansi_name.h"
 #include "framework/win_app.h"
 
 void CEdit::Attach(HWND hwnd) {
@@ -76,13 +75,16 @@ void CEdit::SetByteLimit(std::size_t bytes) {
 }
 
 std::size_t CEdit::TextBytes() const {
-  // The wide text, read as it is (the ANSI length would convert it all).
-  const int length = ::GetWindowTextLengthW(m_hWnd);
-  if (length <= 0) return 0;
-  std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
-  const int read = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
-  std::size_t bytes = static_cast<std::size_t>(read);
-  for (int i = 0; i < read; ++i) bytes += TakesTwoBytes(text[static_cast<std::size_t>(i)]);
+  const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
+  // A multi-line edit lends its own buffer (UTF-16 in a control that counts
+  // characters): read where it lies, neither copied nor converted.
+  const auto buffer = reinterpret_cast<HLOCAL>(::SendMessageW(m_hWnd, EM_GETHANDLE, 0, 0));
+  const auto* lent = static_cast<const wchar_t*>(buffer ? ::LocalLock(buffer) : nullptr);
+  const std::wstring copy = lent ? std::wstring() : WindowTextWide(m_hWnd);
+  const wchar_t* text = lent ? lent : copy.c_str();
+  std::size_t bytes = characters;
+  for (std::size_t i = 0; i < characters && text[i] != L'\0'; ++i) bytes += TakesTwoBytes(text[i]);
+  if (lent != nullptr) ::LocalUnlock(buffer);
   return bytes;
 }
 

@@ -104,58 +104,45 @@ BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
 
 namespace {
 
-const char kByteEditProc[] = "tewo.byteEdit";
+const char kByteEdit[] = "tewo.byteEdit";
 const char kByteLimit[] = "tewo.byteLimit";
 
 // Windows' ANSI edit over this system's edit, which counts characters:
-// positions and the text limit are taken and given in bytes.
+// selections and the text limit in bytes.
 LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
-  const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEditProc));
+  const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEdit));
   auto pass = [&](WPARAM w, LPARAM l) { return ::CallWindowProcA(original, edit, message, w, l); };
-  const std::string text = message == EM_GETSEL || message == EM_SETSEL || message == EM_REPLACESEL
-                               ? GetWindowTextString(edit)
-                               : std::string();
-  if (message == EM_GETSEL) {
-    DWORD first = 0, last = 0;
-    pass(reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
-    first = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, first));
-    last = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, last));
-    if (wp != 0) *reinterpret_cast<DWORD*>(wp) = first;
-    if (lp != 0) *reinterpret_cast<DWORD*>(lp) = last;
-    return MAKELRESULT(first, last);
-  }
-  if (message == EM_SETSEL) {
-    auto chars = [&](WPARAM b) {
-      return static_cast<int>(b) < 0 ? b : tewo::CharCountBefore(text, b);
-    };
-    return pass(chars(wp), static_cast<LPARAM>(chars(static_cast<WPARAM>(lp))));
-  }
   if (message == EM_SETLIMITTEXT) ::SetPropA(edit, kByteLimit, reinterpret_cast<HANDLE>(wp));
-  const auto limit = reinterpret_cast<std::size_t>(::GetPropA(edit, kByteLimit));
-  if (message == EM_REPLACESEL && limit != 0) {
-    // What would pass the limit is left out, in whole characters.
-    DWORD first = 0, last = 0;
-    ByteEditProc(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                 reinterpret_cast<LPARAM>(&last));
-    const std::size_t kept = text.size() - (last - first);
-    std::string insert = reinterpret_cast<const char*>(lp);
-    std::size_t n = 0;
-    while (n < insert.size() && kept + n + tewo::CharLength(insert, n) <= limit) {
-      n += tewo::CharLength(insert, n);
-    }
-    insert.resize(n);
-    return pass(wp, reinterpret_cast<LPARAM>(insert.c_str()));
+  if (message != EM_GETSEL && message != EM_SETSEL && message != EM_REPLACESEL) return pass(wp, lp);
+  const std::string text = GetWindowTextString(edit);
+  auto chars = [&](WPARAM at) {
+    return static_cast<int>(at) < 0 ? at : tewo::CharCountBefore(text, at);
+  };
+  DWORD sel[2] = {};
+  ::CallWindowProcA(original, edit, EM_GETSEL, reinterpret_cast<WPARAM>(&sel[0]),
+                    reinterpret_cast<LPARAM>(&sel[1]));
+  for (DWORD& at : sel) at = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, at));
+  if (message == EM_SETSEL) return pass(chars(wp), static_cast<LPARAM>(chars(lp)));
+  if (message == EM_GETSEL) {
+    if (wp != 0) *reinterpret_cast<DWORD*>(wp) = sel[0];
+    if (lp != 0) *reinterpret_cast<DWORD*>(lp) = sel[1];
+    return 0;
   }
-  return pass(wp, lp);
+  // What would pass the limit is left out, in whole characters.
+  std::string insert = reinterpret_cast<const char*>(lp);
+  const auto limit = reinterpret_cast<std::size_t>(::GetPropA(edit, kByteLimit));
+  while (limit != 0 && text.size() - (sel[1] - sel[0]) + insert.size() > limit) {
+    insert.resize(tewo::ByteOffsetOfChar(insert, tewo::CharCount(insert) - 1));
+  }
+  return pass(wp, reinterpret_cast<LPARAM>(insert.c_str()));
 }
 
 }  // namespace
 
 bool FakeSystem::EditCountsCharacters(HWND edit) {
   if (!editsCountBytes) return ::IsWindowUnicode(edit) || AnsiEditsCountCharacters();
-  if (::GetPropA(edit, kByteEditProc) == nullptr) {
-    ::SetPropA(edit, kByteEditProc,
-               reinterpret_cast<HANDLE>(::GetWindowLongPtrA(edit, GWLP_WNDPROC)));
+  if (::GetPropA(edit, kByteEdit) == nullptr) {
+    ::SetPropA(edit, kByteEdit, reinterpret_cast<HANDLE>(::GetWindowLongPtrA(edit, GWLP_WNDPROC)));
     ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ByteEditProc));
   }
   return false;

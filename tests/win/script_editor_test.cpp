@@ -98,64 +98,106 @@ TEST_F(EditorTest, TextTheTextAreaCannotHoldIsRefused) {
   EXPECT_FALSE(MenuEnabled(ID_EDITOR_SAVE));
 }
 
+// Each test runs with a text area that counts characters, then with one
+// that counts bytes, as Windows' ANSI edits do.
+class EachUnit : public EditorTest, public ::testing::WithParamInterface<bool> {
+  void SetUp() override {
+    EditorTest::SetUp();
+    fake_->editsCountBytes = GetParam();
+  }
+};
+INSTANTIATE_TEST_SUITE_P(CharactersThenBytes, EachUnit, ::testing::Bool());
+
 // What the user types or pastes stays within what the editor saves and loads
-// again, also where the control counts characters and a character is two
-// bytes: with either way of counting (a control that counts bytes, as
-// Windows' ANSI edits do, stands in for one).
-TEST_F(EditorTest, TypingStopsAtTheBytesTheEditorLoads) {
+// again, also where the control counts characters and a character is two bytes.
+TEST_P(EachUnit, TypingStopsAtTheBytesTheEditorLoads) {
   std::string file;
   while (file.size() + 80 <= tewo::kEditorTextBound - 10) file += std::string(78, 'x') + "\r\n";
   file += std::string(tewo::kEditorTextBound - 10 - file.size(), 'y');
-  for (bool bytes : {false, true}) {
-    fake_->editsCountBytes = bytes;
-    OpenEditor(Write("full.scr", file));
-    ASSERT_EQ(Text().size(), file.size());
-    Select(static_cast<int>(file.size()), static_cast<int>(file.size()));
-    ::SendMessageA(EditorItem(IDC_EDITOR_TEXT), EM_REPLACESEL, TRUE,
-                   reinterpret_cast<LPARAM>("アアアアアアアアアア"));
-    const std::string typed = Text();
-    EXPECT_LE(typed.size(), tewo::kEditorTypingBound) << bytes;
-    EXPECT_GE(typed.size(), tewo::kEditorTypingBound - 1);  // up to the last whole character
-    EditorCommand(ID_EDITOR_SAVE);
-    const auto loaded = tewo::LoadScriptFile(folder_ / "full.scr");
-    ASSERT_TRUE(loaded.has_value());
-    EXPECT_FALSE(loaded->refused);
-    EXPECT_EQ(loaded->text.size(), typed.size());
-    EditorCommand(ID_EDITOR_EXIT);
+  OpenEditor(Write("full.scr", file));
+  ASSERT_EQ(Text().size(), file.size());
+  Select(static_cast<int>(file.size()), static_cast<int>(file.size()));
+  ::SendMessageA(EditorItem(IDC_EDITOR_TEXT), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("アアアアアアアアアア"));
+  const std::string typed = Text();
+  EXPECT_LE(typed.size(), tewo::kEditorTypingBound);
+  EXPECT_GE(typed.size(), tewo::kEditorTypingBound - 1);  // up to the last whole character
+  EditorCommand(ID_EDITOR_SAVE);
+  const auto loaded = tewo::LoadScriptFile(folder_ / "full.scr");
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_FALSE(loaded->refused);
+  EXPECT_EQ(loaded->text.size(), typed.size());
+}
+
+// Double-byte characters before the matches: selections, the first search
+// text, Find Next and Replace keep to the same bytes.
+TEST_P(EachUnit, SelectionsFindsAndReplacementsInBytes) {
+  OpenEditor(Write("a.scr", "図面ア open\r\nOPEN 表\\ open"));
+  Select(2, 6);
+  EXPECT_EQ(Selected(), (Selection{2, 6}));
+  EditorCommand(ID_EDITOR_REPLACE);
+  HWND replace = FindDialog();
+  ASSERT_NE(replace, nullptr);
+  EXPECT_EQ(GetWindowTextString(::GetDlgItem(replace, edt1)), "面ア");
+  ::SetDlgItemTextA(replace, edt1, "open");
+  ::SetDlgItemTextA(replace, edt2, "表示");
+  auto press = [&](int id) { ::SendMessageA(replace, WM_COMMAND, id, 0); };
+  Select(0, 0);
+  for (const Selection& found : {Selection{7, 11}, Selection{13, 17}, Selection{22, 26}}) {
+    press(IDOK);
+    EXPECT_EQ(Selected(), found);
   }
+  Select(13, 17);  // chosen by the user: replaced, and the next one selected
+  press(psh1);
+  EXPECT_EQ(Selected(), (Selection{22, 26}));
+  press(psh1);
+  EXPECT_EQ(Text(), "図面ア open\r\n表示 表\\ 表示");
+  EXPECT_EQ(Selected(), (Selection{22, 22}));
+  EXPECT_EQ(Status(), kNotFound);
+  // "é", which would be its look-alike "e", is neither searched for nor put
+  // in, and a text holding it is not replaced in.
+  ::SetWindowTextW(::GetDlgItem(replace, edt2), L"\u00E9");
+  press(psh2);
+  ::SetWindowTextW(::GetDlgItem(replace, edt1), L"\u00E9");
+  press(IDOK);
+  EXPECT_EQ(Status(), kNotFound);
+  const std::string head = "Shift-JISで保存できない文字があります。\n";
+  EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{head + "置換後の文字列: ?"});
+  if (GetParam()) return;  // an edit that counts bytes holds only look-alikes
+  ::SetWindowTextW(EditorItem(IDC_EDITOR_TEXT), L"\u00E9 open");
+  ::SetDlgItemTextA(replace, edt1, "open");
+  ::SetDlgItemTextA(replace, edt2, "x");
+  press(psh2);
+  EXPECT_EQ(WindowTextWide(EditorItem(IDC_EDITOR_TEXT)), L"\u00E9 open");
+  EXPECT_EQ(fake_->messages.back().text, head + "1行目: ? open");
 }
 
 // Typed as an input method hands it on, "ア" and "é" arrive whole in every
 // kind of edit through the tool's loop, and Save refuses the "é" as pasted.
-TEST_F(EditorTest, TypedTextArrivesWhole) {
+// Esc ends the find dialog only; Alt+F4 closes the main dialog.
+TEST_F(EditorTest, TypedTextArrivesWholeAndKeysKeepTheirWork) {
   WriteFileBytes(folder_ / "tewoc.ini", FactoryTemplateFile());
   CRegistrationDialog registration(tewo::RegistrationDialog::DxfToDwg);
   ASSERT_TRUE(registration.Create(IDD_REGISTER_DXF_TO_DWG, nullptr));
   OpenEditor();
   EditorCommand(ID_EDITOR_FIND);
-  const std::wstring typed = L"\u30A2\u00E9";
+  const HWND find = FindDialog();
   for (HWND edit : {registration.GetDlgItem(IDC_FIRST_INPUT), Item(IDC_DESTINATION),
-                    ::GetDlgItem(FindDialog(), edt1), EditorItem(IDC_EDITOR_TEXT)}) {
+                    ::GetDlgItem(find, edt1), EditorItem(IDC_EDITOR_TEXT)}) {
     ::ShowWindow(::GetAncestor(edit, GA_ROOT), SW_SHOW);
     ::SetForegroundWindow(::GetAncestor(edit, GA_ROOT));
     ::SetWindowTextW(edit, L"");
     ::SetFocus(edit);
-    TypeText(typed);
-    EXPECT_EQ(WindowTextWide(edit), typed);
+    TypeText(L"\u30A2\u00E9");
+    EXPECT_EQ(WindowTextWide(edit), L"\u30A2\u00E9");
+    PressKey(VK_ESCAPE);
   }
   EditorCommand(ID_EDITOR_SAVE_AS);
   EXPECT_EQ(fake_->MessageTexts(),
             std::vector<std::string>{"Shift-JISで保存できない文字があります。\n1行目: ア?"});
-  // Keys still do what they did: Esc ends the find dialog, Enter and Esc
-  // close nothing else, Alt+F4 closes the main dialog.
-  const HWND find = FindDialog();
-  ::SetForegroundWindow(find);
-  PressKey(VK_ESCAPE);
   EXPECT_FALSE(::IsWindow(find));
+  EXPECT_TRUE(::IsWindowVisible(registration.m_hWnd) && ::IsWindowVisible(Dialog()));
   ::SetForegroundWindow(Dialog());
-  ::SetFocus(Item(IDC_DESTINATION));
-  for (WORD key : {VK_RETURN, VK_ESCAPE}) PressKey(key);
-  EXPECT_TRUE(::IsWindowVisible(Dialog()));
   PressKey(VK_F4, true);
   EXPECT_FALSE(::IsWindowVisible(Dialog()));
   registration.DestroyWindow();
@@ -449,38 +491,6 @@ TEST_F(FindReplaceTest, ReplaceAndReplaceAll) {
   EXPECT_EQ(Text(), "表  x");
   EXPECT_EQ(Selected(), (Selection{3, 3}));  // the caret where the last one was
   EXPECT_EQ(Status(), kNotFound);
-}
-
-// Double-byte characters before the matches: selections, the first search
-// text, Find Next and Replace stay on the same bytes whether the text area
-// counts characters or bytes (a control that counts bytes stands in for one).
-TEST_F(FindReplaceTest, PositionsAreBytesWhicheverWayTheTextAreaCounts) {
-  for (bool bytes : {false, true}) {
-    fake_->editsCountBytes = bytes;
-    OpenEditor(Write("a.scr", "図面ア open\r\nOPEN 表\\ open"));
-    Select(2, 6);
-    EXPECT_EQ(Selected(), (Selection{2, 6})) << bytes;
-    EditorCommand(ID_EDITOR_REPLACE);
-    HWND replace = FindDialog();
-    ASSERT_NE(replace, nullptr);
-    EXPECT_EQ(GetWindowTextString(::GetDlgItem(replace, edt1)), "面ア");
-    ::SetDlgItemTextA(replace, edt1, "open");
-    ::SetDlgItemTextA(replace, edt2, "表示");
-    Select(0, 0);
-    for (const Selection& found : {Selection{7, 11}, Selection{13, 17}, Selection{22, 26}}) {
-      Press(replace, IDOK);
-      EXPECT_EQ(Selected(), found) << bytes;
-    }
-    Select(13, 17);  // chosen by the user: replaced, and the next one selected
-    Press(replace, psh1);
-    EXPECT_EQ(Text(), "図面ア open\r\n表示 表\\ open");
-    EXPECT_EQ(Selected(), (Selection{22, 26}));
-    Press(replace, psh1);
-    EXPECT_EQ(Text(), "図面ア open\r\n表示 表\\ 表示");
-    EXPECT_EQ(Selected(), (Selection{22, 22}));
-    EXPECT_EQ(Status(), kNotFound);
-    EditorCommand(ID_EDITOR_EXIT);
-  }
 }
 
 TEST_F(FindReplaceTest, SearchTextsOfOneAnd127Bytes) {
