@@ -105,36 +105,24 @@ BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
 namespace {
 
 const char kByteEdit[] = "tewo.byteEdit";
-const char kByteLimit[] = "tewo.byteLimit";
 
-// Windows' ANSI edit over this system's edit, which counts characters:
-// selections and the text limit in bytes.
+// Windows' ANSI edit over this system's, which counts characters: its
+// selection is given and taken in bytes.
 LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
   const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEdit));
-  auto pass = [&](WPARAM w, LPARAM l) { return ::CallWindowProcA(original, edit, message, w, l); };
-  if (message == EM_SETLIMITTEXT) ::SetPropA(edit, kByteLimit, reinterpret_cast<HANDLE>(wp));
-  if (message != EM_GETSEL && message != EM_SETSEL && message != EM_REPLACESEL) return pass(wp, lp);
+  if (message != EM_GETSEL && message != EM_SETSEL) {
+    return ::CallWindowProcA(original, edit, message, wp, lp);
+  }
   const std::string text = GetWindowTextString(edit);
   auto chars = [&](WPARAM at) {
     return static_cast<int>(at) < 0 ? at : tewo::CharCountBefore(text, at);
   };
-  DWORD sel[2] = {};
-  ::CallWindowProcA(original, edit, EM_GETSEL, reinterpret_cast<WPARAM>(&sel[0]),
-                    reinterpret_cast<LPARAM>(&sel[1]));
-  for (DWORD& at : sel) at = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, at));
-  if (message == EM_SETSEL) return pass(chars(wp), static_cast<LPARAM>(chars(lp)));
-  if (message == EM_GETSEL) {
-    if (wp != 0) *reinterpret_cast<DWORD*>(wp) = sel[0];
-    if (lp != 0) *reinterpret_cast<DWORD*>(lp) = sel[1];
-    return 0;
+  if (message == EM_SETSEL) return ::CallWindowProcA(original, edit, message, chars(wp), chars(lp));
+  ::CallWindowProcA(original, edit, message, wp, lp);
+  for (auto* at : {reinterpret_cast<DWORD*>(wp), reinterpret_cast<DWORD*>(lp)}) {
+    if (at != nullptr) *at = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, *at));
   }
-  // What would pass the limit is left out, in whole characters.
-  std::string insert = reinterpret_cast<const char*>(lp);
-  const auto limit = reinterpret_cast<std::size_t>(::GetPropA(edit, kByteLimit));
-  while (limit != 0 && text.size() - (sel[1] - sel[0]) + insert.size() > limit) {
-    insert.resize(tewo::ByteOffsetOfChar(insert, tewo::CharCount(insert) - 1));
-  }
-  return pass(wp, reinterpret_cast<LPARAM>(insert.c_str()));
+  return 0;
 }
 
 }  // namespace

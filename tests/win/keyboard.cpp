@@ -14,13 +14,13 @@ void PumpMessages(DWORD milliseconds) {
   } while (::GetTickCount() < end);
 }
 
-void TypeKey(WORD key, bool alt) {
+void TypeKey(WORD key, bool alt, bool unicode) {
   std::vector<INPUT> inputs;
-  auto add = [&inputs](WORD vk, bool up) {
+  auto add = [&](WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    (vk == key && unicode ? input.ki.wScan : input.ki.wVk) = vk;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (vk == key && unicode ? KEYEVENTF_UNICODE : 0);
     inputs.push_back(input);
   };
   if (alt) add(VK_MENU, false);
@@ -28,21 +28,6 @@ void TypeKey(WORD key, bool alt) {
   add(key, true);
   if (alt) add(VK_MENU, true);
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void TypeText(const std::wstring& text) {
-  std::vector<INPUT> inputs;
-  for (wchar_t c : text) {
-    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      inputs.push_back(input);
-    }
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  PumpMessages(150);
 }
 
 void PressKey(WORD key, bool alt) {
