@@ -76,9 +76,11 @@ void CEdit::SetByteLimit(std::size_t bytes) {
 
 std::size_t CEdit::TextBytes() const {
   const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
-  // A multi-line edit lends its own buffer (UTF-16 in a control that counts
-  // characters): read where it lies, neither copied nor converted.
-  const auto buffer = reinterpret_cast<HLOCAL>(::SendMessageW(m_hWnd, EM_GETHANDLE, 0, 0));
+  // A Unicode multi-line edit lends its own buffer, in UTF-16: read where it
+  // lies, neither copied nor converted.
+  const auto buffer = ::IsWindowUnicode(m_hWnd)
+                          ? reinterpret_cast<HLOCAL>(::SendMessageW(m_hWnd, EM_GETHANDLE, 0, 0))
+                          : nullptr;
   const auto* lent = static_cast<const wchar_t*>(buffer ? ::LocalLock(buffer) : nullptr);
   const std::wstring copy = lent ? std::wstring() : WindowTextWide(m_hWnd);
   const wchar_t* text = lent ? lent : copy.c_str();
