@@ -220,7 +220,7 @@ INT_PTR CMainDialog::OnCtlColorStatic(WPARAM wp, LPARAM lp) {
     case IDC_DESTINATION_HINT:
     case IDC_SOURCE_HINT:
     case IDC_MODE_CAPTION:
-      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 0));
+      SetReadableTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 0));
       break;
     default:
       break;

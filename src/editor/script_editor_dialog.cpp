@@ -235,10 +235,10 @@ INT_PTR CScriptEditorDialog::OnCtlColorStatic(WPARAM wp, LPARAM lp) {
   INT_PTR brush = ::DefWindowProcA(m_hWnd, WM_CTLCOLORSTATIC, wp, lp);
   switch (::GetDlgCtrlID(reinterpret_cast<HWND>(lp))) {
     case IDC_EDITOR_PATH:
-      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(65, 105, 225));
+      SetReadableTextColor(reinterpret_cast<HDC>(wp), RGB(65, 105, 225));
       break;
     case IDC_EDITOR_STATUS:
-      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 0));
+      SetReadableTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 0));
       break;
     default:
       break;

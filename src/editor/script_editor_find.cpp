@@ -7,6 +7,7 @@
 #include "editor/find_replace.h"
 #include "editor/script_editor_dialog.h"
 #include "editor/script_text.h"
+#include "framework/ansi_name.h"
 #include "framework/wait_cursor.h"
 #include "framework/win_app.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 const char kNotFound[] = "文字列が見つかりません";
 const char kCannotReplace[] = "ﾌｧｲﾙが大きいため置換できません！";
+const char kReplacementRefused[] = "Shift-JISで保存できない文字があります。\n置換後の文字列: ";
 
 }  // namespace
 
@@ -63,8 +65,10 @@ INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
   CFindReplaceDialog* dialog = findDialog_.get();
   refused_ = false;
   store_ = text_.GetText();
-  const tewo::FindRequest request{dialog->GetFindString(), dialog->GetReplaceString(),
-                                  dialog->MatchCase()};
+  const AnsiName find = dialog->GetFindString();
+  const AnsiName replacement = dialog->GetReplaceString();
+  const tewo::FindRequest request{find.text, replacement.text, dialog->MatchCase()};
+  const bool replacing = dialog->ReplacePressed() || dialog->ReplaceAllPressed();
   if (dialog->IsTerminating()) {
     // The dialog destroys itself once this returns; its object stays until
     // the next opening or the editor's end.
@@ -72,12 +76,22 @@ INT_PTR CScriptEditorDialog::OnFindReplace(WPARAM, LPARAM lp) {
     findMode_ = FindMode::None;
     // The last match is selected again when the text area regains the focus.
     remembered_ = selection_;
+  } else if (!find.exact) {
+    // A search text that the code page lacks is in no text of the code page.
+    ShowNotFound();
   } else if (dialog->FindNextPressed()) {
     DoFindNext(request);
-  } else if (dialog->ReplacePressed()) {
-    DoReplace(request);
-  } else if (dialog->ReplaceAllPressed()) {
-    DoReplaceAll(request);
+  } else if (replacing && !replacement.exact) {
+    ReportMessage(m_hWnd, kReplacementRefused + replacement.text);
+  } else if (replacing && TextToSave(m_hWnd, text_.m_hWnd, {})) {
+    // The text goes back whole into the text area in the code page: one that
+    // holds characters the code page lacks is refused as Save refuses it,
+    // not changed into look-alikes.
+    if (dialog->ReplacePressed()) {
+      DoReplace(request);
+    } else {
+      DoReplaceAll(request);
+    }
   }
   if (refused_) GreySaveCommands();
   text_.GetSel(store_, selection_.start, selection_.end);

@@ -63,17 +63,14 @@ void CDialog::RunModalLoop() {
   CWinApp* app = AfxGetApp();
   MSG msg;
   while (inModalLoop_) {
-    BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       // Leave WM_QUIT for the loop outside.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
     if (got == -1) break;
-    if (app->PreTranslateModeless(msg)) continue;
-    if (m_hWnd != nullptr && PreTranslateMessage(msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    app->DispatchLoopMessage(msg, this);
   }
 }
 
@@ -86,7 +83,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* owner) {
   return TRUE;
 }
 
-bool CDialog::PreTranslateMessage(MSG& msg) { return ::IsDialogMessageA(m_hWnd, &msg) != FALSE; }
+bool CDialog::PreTranslateMessage(MSG& msg) { return ::IsDialogMessageW(m_hWnd, &msg) != FALSE; }
 
 void CDialog::EndDialog(INT_PTR result) {
   if (modal_) {

@@ -1,28 +1,12 @@
 #include "framework/edit.h"
 
 #include "common/mbcs.h"
+#include "framework/ansi_name.h"
 #include "framework/win_app.h"
-
-namespace {
-
-// Selects the end of one double-byte character (ア, two bytes) in a
-// scratch edit and reads the position back: 1 means characters.
-bool EditControlsCountCharacters() {
-  HWND probe = ::CreateWindowExA(0, "EDIT", "\x83\x41", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 AfxGetInstanceHandle(), nullptr);
-  if (probe == nullptr) return false;
-  ::SendMessageA(probe, EM_SETSEL, 2, 2);
-  DWORD end = 0;
-  ::SendMessageA(probe, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
-  ::DestroyWindow(probe);
-  return end == 1;
-}
-
-}  // namespace
 
 void CEdit::Attach(HWND hwnd) {
   m_hWnd = hwnd;
-  countsCharacters_ = EditControlsCountCharacters();
+  countsCharacters_ = AfxGetApp()->System().EditCountsCharacters(hwnd);
 }
 
 namespace {
@@ -31,6 +15,11 @@ void GetControlSel(HWND edit, DWORD& first, DWORD& last) {
   ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
                  reinterpret_cast<LPARAM>(&last));
 }
+
+// A character of the text in UTF-16 that takes two bytes in code page 932:
+// every one beyond ASCII but the half-width katakana. A character the code
+// page lacks becomes one or two bytes when read; two is the bound.
+bool TakesTwoBytes(wchar_t c) { return c >= 0x80 && (c < 0xFF61 || c > 0xFF9F); }
 
 }  // namespace
 
@@ -85,12 +74,26 @@ void CEdit::SetByteLimit(std::size_t bytes) {
   }
 }
 
+std::size_t CEdit::TextBytes() const {
+  const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
+  // A Unicode multi-line edit lends its own buffer, in UTF-16: read where it
+  // lies, neither copied nor converted.
+  const auto buffer = ::IsWindowUnicode(m_hWnd)
+                          ? reinterpret_cast<HLOCAL>(::SendMessageW(m_hWnd, EM_GETHANDLE, 0, 0))
+                          : nullptr;
+  const auto* lent = static_cast<const wchar_t*>(buffer ? ::LocalLock(buffer) : nullptr);
+  const std::wstring copy = lent ? std::wstring() : WindowTextWide(m_hWnd);
+  const wchar_t* text = lent ? lent : copy.c_str();
+  std::size_t bytes = characters;
+  for (std::size_t i = 0; i < characters && text[i] != L'\0'; ++i) bytes += TakesTwoBytes(text[i]);
+  if (lent != nullptr) ::LocalUnlock(buffer);
+  return bytes;
+}
+
 void CEdit::KeepByteLimit() const {
   if (!countsCharacters_ || byteLimit_ == 0) return;
-  // Characters as the control counts them (one each in code page 932), and
-  // the bytes they take as the program reads them.
   const auto characters = static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd));
-  const auto bytes = static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd));
+  const std::size_t bytes = TextBytes();
   const std::size_t free = bytes < byteLimit_ ? byteLimit_ - bytes : 0;
   ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, characters + free / 2, 0);
 }

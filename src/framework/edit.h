@@ -1,8 +1,11 @@
 #pragma once
-// An edit control addressed in byte offsets. Windows' ANSI edit controls
-// count positions in bytes, but some systems' (Wine's) count characters, a
-// double-byte character counting one; CEdit finds out once how its control
-// counts and converts, so that callers always speak bytes.
+// An edit control addressed in byte offsets of its text as the program reads
+// it (code page 932). How a control counts its positions and its text limit
+// is the control's own: on Windows an edit made by the wide functions (the
+// dialogs' edits) counts UTF-16 characters and one made by the ANSI functions
+// bytes, while some systems (Wine) count characters in every edit. CEdit asks
+// the control, converts, and keeps a limit in bytes, so that callers always
+// speak bytes.
 
 #include <windows.h>
 
@@ -13,7 +16,8 @@
 
 class CEdit : public CWnd {
  public:
-  // Takes the edit control hwnd (the window stays the system's).
+  // Takes the edit control hwnd (the window stays the system's) and learns
+  // how it counts (ISystem::EditCountsCharacters).
   void Attach(HWND hwnd);
 
   std::string GetText() const { return GetWindowTextString(m_hWnd); }
@@ -42,6 +46,10 @@ class CEdit : public CWnd {
   bool CountsCharacters() const { return countsCharacters_; }
 
  private:
+  // An upper bound of the bytes that the control's text takes in code page
+  // 932, exact for every text the code page carries, without converting it.
+  std::size_t TextBytes() const;
+
   bool countsCharacters_ = false;
   std::size_t byteLimit_ = 0;  // 0: none set
 };

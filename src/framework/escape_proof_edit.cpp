@@ -17,20 +17,26 @@ template <bool Unicode>
 LRESULT CALLBACK EscapeProofProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
   auto original = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(edit, GWLP_USERDATA));
   if (original == nullptr) {
-    return Unicode ? ::DefWindowProcW(edit, message, wp, lp)
-                   : ::DefWindowProcA(edit, message, wp, lp);
+    if constexpr (Unicode) {
+      return ::DefWindowProcW(edit, message, wp, lp);
+    } else {
+      return ::DefWindowProcA(edit, message, wp, lp);
+    }
   }
   if (IsEscape(message, wp)) return 0;
   if (message == WM_NCDESTROY) {
-    if (Unicode) {
+    if constexpr (Unicode) {
       ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     } else {
       ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     }
     ::SetWindowLongPtrA(edit, GWLP_USERDATA, 0);
   }
-  return Unicode ? ::CallWindowProcW(original, edit, message, wp, lp)
-                 : ::CallWindowProcA(original, edit, message, wp, lp);
+  if constexpr (Unicode) {
+    return ::CallWindowProcW(original, edit, message, wp, lp);
+  } else {
+    return ::CallWindowProcA(original, edit, message, wp, lp);
+  }
 }
 
 BOOL CALLBACK SubclassIfMultiLineEdit(HWND child, LPARAM) {

@@ -1,25 +1,27 @@
 #include "framework/find_replace_dialog.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 
 #include "common/mbcs.h"
 #include "framework/win_app.h"
 
 namespace {
 
-// Copies text into buffer, cut to what it holds without splitting a
-// double-byte character.
+// Copies text into buffer in wide form, cut to kTextBytes bytes without
+// splitting a double-byte character.
 template <std::size_t N>
-void CopyCut(std::array<char, N>& buffer, const std::string& text) {
+void CopyCut(std::array<wchar_t, N>& buffer, const std::string& text) {
   std::size_t n = 0;
   while (n < text.size()) {
     const std::size_t next = n + tewo::CharLength(text, n);
-    if (next > N - 1) break;
+    if (next > CFindReplaceDialog::kTextBytes) break;
     n = next;
   }
-  std::memcpy(buffer.data(), text.data(), n);
-  buffer[n] = '\0';
+  const std::wstring wide = ToWide(std::string_view(text).substr(0, n));
+  const std::size_t chars = std::min(wide.size(), N - 1);
+  std::wmemcpy(buffer.data(), wide.data(), chars);
+  buffer[chars] = L'\0';
 }
 
 }  // namespace
@@ -41,7 +43,7 @@ BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, const std::string& findWhat
   CopyCut(replaceBuffer_, replaceWith);
   m_fr.Flags = flags;
   m_fr.hwndOwner = parent->m_hWnd;
-  HWND hwnd = findDialogOnly ? ::FindTextA(&m_fr) : ::ReplaceTextA(&m_fr);
+  HWND hwnd = findDialogOnly ? ::FindTextW(&m_fr) : ::ReplaceTextW(&m_fr);
   if (hwnd == nullptr) return FALSE;
   m_hWnd = hwnd;
   AfxGetApp()->AddModeless(this);
@@ -49,6 +51,11 @@ BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, const std::string& findWhat
 }
 
 CFindReplaceDialog::~CFindReplaceDialog() { Close(); }
+
+AnsiName CFindReplaceDialog::TextOf(int editId, const wchar_t* buffer) const {
+  HWND edit = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, editId) : nullptr;
+  return ToAnsiName(edit != nullptr ? WindowTextWide(edit) : std::wstring(buffer));
+}
 
 HWND CFindReplaceDialog::Forget() {
   HWND hwnd = m_hWnd;
@@ -70,5 +77,5 @@ void CFindReplaceDialog::Close() {
 }
 
 bool CFindReplaceDialog::PreTranslateMessage(MSG& msg) {
-  return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
+  return ::IsDialogMessageW(m_hWnd, &msg) != FALSE;
 }

@@ -86,3 +86,9 @@ class PaintDC {
 // area's top and a white line below it, each one pixel thick at 96 DPI and
 // thicker at the window's higher DPI.
 void DrawEtchedTopEdge(HWND hwnd, HDC dc);
+
+// Gives the text of a control drawn on the dialog's background (from
+// WM_CTLCOLORSTATIC, after the default handling) the colour wanted, darkened
+// as far as it must be to be read on that background. A high-contrast theme
+// keeps the system's own text colour.
+void SetReadableTextColor(HDC dc, COLORREF wanted);

@@ -8,6 +8,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/file_calls.h"
@@ -26,11 +27,18 @@ class ISystem {
   virtual SHORT GetKeyState(int virtualKey) = 0;
   // The file system calls that replacing a file makes.
   virtual const tewo::FileCalls& Files() = 0;
+  // Whether an edit control counts its positions and its text limit in
+  // UTF-16 characters rather than in bytes.
+  virtual bool EditCountsCharacters(HWND edit) = 0;
 
   // Ends the process at once. A test implementation records the status and
   // returns, so callers return right after calling it.
   virtual void ExitProcess(UINT exitCode) = 0;
 };
+
+// Whether the system's ANSI edit controls count characters: Windows' count
+// bytes, some systems' (Wine's) characters. Asks a scratch edit.
+bool AnsiEditsCountCharacters();
 
 // The implementation that calls Windows.
 class CWin32System final : public ISystem {
@@ -43,8 +51,11 @@ class CWin32System final : public ISystem {
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   const tewo::FileCalls& Files() override { return files_; }
+  // A Unicode edit (IsWindowUnicode) counts characters.
+  bool EditCountsCharacters(HWND edit) override;
   void ExitProcess(UINT exitCode) override;
 
  private:
   tewo::FileCalls files_;
+  std::optional<bool> ansiEditsCountCharacters_;  // asked once
 };

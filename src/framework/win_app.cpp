@@ -53,6 +53,13 @@ bool CWinApp::PreTranslateModeless(MSG& msg) {
   return false;
 }
 
+void CWinApp::DispatchLoopMessage(MSG& msg, CWnd* modal) {
+  if (PreTranslateModeless(msg)) return;
+  if (modal != nullptr && modal->m_hWnd != nullptr && modal->PreTranslateMessage(msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+}
+
 CWinApp* AfxGetApp() { return theApplication; }
 
 HINSTANCE AfxGetInstanceHandle() {

@@ -36,6 +36,11 @@ class CWinApp {
   void RemoveModeless(CWnd* window);
   // Gives a modeless window the message when it is meant for it.
   bool PreTranslateModeless(MSG& msg);
+  // Hands on a message that a loop took in wide form (GetMessageW, so that a
+  // typed character arrives whole, also one that the code page lacks): to the
+  // keyboard navigation of a modeless window or of modal, else translated and
+  // dispatched in wide form.
+  void DispatchLoopMessage(MSG& msg, CWnd* modal = nullptr);
 
   // The message that the find and replace dialogs notify their owner with,
   // registered once at start-up.

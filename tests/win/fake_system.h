@@ -27,6 +27,9 @@ class FakeSystem final : public ISystem {
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   const tewo::FileCalls& Files() override { return files ? *files : system_; }
+  // As the system counts, unless editsCountBytes makes each edit asked
+  // about count its selection in bytes, as Windows' ANSI edits do.
+  bool EditCountsCharacters(HWND edit) override;
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
 
   // Answers of the user; a dialog without an answer is cancelled. The file
@@ -40,6 +43,7 @@ class FakeSystem final : public ISystem {
   std::function<int(const ShownMessage&)> onMessage;
   std::map<int, SHORT> keyStates;
   const tewo::FileCalls* files = nullptr;  // null: the system's own
+  bool editsCountBytes = false;
   tewo::FileCalls system_;
 
   std::vector<UINT> beeps;

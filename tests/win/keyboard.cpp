@@ -9,22 +9,18 @@ void PumpMessages(DWORD milliseconds) {
   const DWORD end = ::GetTickCount() + milliseconds;
   do {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (TestApp().PreTranslateModeless(msg)) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) TestApp().DispatchLoopMessage(msg);
     ::Sleep(5);
   } while (::GetTickCount() < end);
 }
 
-void TypeKey(WORD key, bool alt) {
+void TypeKey(WORD key, bool alt, bool unicode) {
   std::vector<INPUT> inputs;
-  auto add = [&inputs](WORD vk, bool up) {
+  auto add = [&](WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    (vk == key && unicode ? input.ki.wScan : input.ki.wVk) = vk;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (vk == key && unicode ? KEYEVENTF_UNICODE : 0);
     inputs.push_back(input);
   };
   if (alt) add(VK_MENU, false);

@@ -11,8 +11,9 @@
 // window that should take it must be in front and hold the focus.
 void PressKey(WORD key, bool alt = false);
 
-// Presses key without running a loop: whichever loop runs next takes it.
-void TypeKey(WORD key, bool alt = false);
+// Presses key without running a loop: whichever loop runs next takes it. A
+// unicode key is a character, as an input method hands its result on.
+void TypeKey(WORD key, bool alt = false, bool unicode = false);
 
 // Runs a loop of the system's own while the user types Esc into each of edits
 // in turn, as a user may while a message box or a file dialog is open: run

@@ -116,10 +116,10 @@ TEST_F(MainDialogTest, StatusHintsAndModeCaptionAreYellow) {
     return ::GetTextColor(dc);
   };
   for (int id : {IDC_STATUS, IDC_DESTINATION_HINT, IDC_SOURCE_HINT, IDC_MODE_CAPTION}) {
-    EXPECT_EQ(colourOf(id), RGB(255, 255, 0)) << id;
+    EXPECT_EQ(colourOf(id), RGB(116, 116, 0)) << id;  // readable on Wine's button face
   }
   for (int id : {IDC_DESTINATION_CAPTION, IDC_SOURCE_CAPTION, IDC_COUNT_LABEL}) {
-    EXPECT_NE(colourOf(id), RGB(255, 255, 0)) << id;
+    EXPECT_NE(colourOf(id), RGB(116, 116, 0)) << id;
   }
   ::DeleteDC(dc);
 }

@@ -9,6 +9,7 @@
 #include "common/file_write.h"
 #include "common/path_split.h"
 #include "editor/script_text.h"
+#include "templates/registration_dialog.h"
 #include "win/editor_fixture.h"
 
 namespace {
@@ -116,6 +117,86 @@ TEST_F(EditorTest, TypingStopsAtTheBytesTheEditorLoads) {
   ASSERT_TRUE(loaded.has_value());
   EXPECT_FALSE(loaded->refused);
   EXPECT_EQ(loaded->text.size(), typed.size());
+}
+
+// Run with a text area that counts characters, then with one that counts
+// bytes, as Windows' ANSI edits do.
+class EachUnit : public EditorTest, public ::testing::WithParamInterface<bool> {};
+INSTANTIATE_TEST_SUITE_P(CharactersThenBytes, EachUnit, ::testing::Bool());
+
+// Double-byte characters before the matches: selections, the first search
+// text, Find Next and Replace keep to the same bytes.
+TEST_P(EachUnit, SelectionsFindsAndReplacementsInBytes) {
+  fake_->editsCountBytes = GetParam();
+  OpenEditor(Write("a.scr", "図面ア open\r\nOPEN 表\\ open"));
+  Select(2, 6);
+  EXPECT_EQ(Selected(), (Selection{2, 6}));
+  EditorCommand(ID_EDITOR_REPLACE);
+  HWND replace = FindDialog();
+  ASSERT_NE(replace, nullptr);
+  EXPECT_EQ(GetWindowTextString(::GetDlgItem(replace, edt1)), "面ア");
+  ::SetDlgItemTextA(replace, edt1, "open");
+  ::SetDlgItemTextA(replace, edt2, "表示");
+  auto press = [&](int id) { ::SendMessageA(replace, WM_COMMAND, id, 0); };
+  Select(0, 0);
+  for (const Selection& found : {Selection{7, 11}, Selection{13, 17}, Selection{22, 26}}) {
+    press(IDOK);
+    EXPECT_EQ(Selected(), found);
+  }
+  Select(13, 17);  // chosen by the user: replaced, and the next one selected
+  press(psh1);
+  EXPECT_EQ(Selected(), (Selection{22, 26}));
+  press(psh1);
+  EXPECT_EQ(Text(), "図面ア open\r\n表示 表\\ 表示");
+  EXPECT_EQ(Selected(), (Selection{22, 22}));
+  EXPECT_EQ(Status(), kNotFound);
+  // "é", which would be its look-alike "e", is neither put in nor searched
+  // for, and a text holding it is not replaced in.
+  ::SetWindowTextW(::GetDlgItem(replace, edt2), L"\u00E9");
+  press(psh2);
+  ::SetWindowTextW(EditorItem(IDC_EDITOR_TEXT), L"\u00E9 open");  // "e open" where bytes count
+  ::SetDlgItemTextA(replace, edt2, "x");
+  press(psh2);
+  ::SetWindowTextW(::GetDlgItem(replace, edt1), L"\u00E9");
+  press(IDOK);
+  EXPECT_EQ(Status(), kNotFound);
+  const std::string head = "Shift-JISで保存できない文字があります。\n";
+  EXPECT_EQ(
+      fake_->MessageTexts(),
+      (GetParam() ? std::vector<std::string>{head + "置換後の文字列: ?"}
+                  : std::vector<std::string>{head + "置換後の文字列: ?", head + "1行目: ? open"}));
+}
+
+// Typed as an input method hands it on, "ア" and "é" arrive whole in every
+// kind of edit through the tool's loop, and Save refuses the "é" as pasted.
+// Esc ends the find dialog only; Alt+F4 closes the main dialog.
+TEST_F(EditorTest, TypedTextArrivesWholeAndKeysKeepTheirWork) {
+  WriteFileBytes(folder_ / "tewoc.ini", FactoryTemplateFile());
+  CRegistrationDialog registration(tewo::RegistrationDialog::DxfToDwg);
+  ASSERT_TRUE(registration.Create(IDD_REGISTER_DXF_TO_DWG, nullptr));
+  OpenEditor();
+  EditorCommand(ID_EDITOR_FIND);
+  const HWND find = FindDialog();
+  for (HWND edit : {registration.GetDlgItem(IDC_FIRST_INPUT), Item(IDC_DESTINATION),
+                    ::GetDlgItem(find, edt1), EditorItem(IDC_EDITOR_TEXT)}) {
+    ::ShowWindow(::GetAncestor(edit, GA_ROOT), SW_SHOW);
+    ::SetForegroundWindow(::GetAncestor(edit, GA_ROOT));
+    ::SetWindowTextW(edit, L"");
+    ::SetFocus(edit);
+    for (WORD c : {0x30A2, 0xE9}) TypeKey(c, false, true);
+    Pump(150);
+    EXPECT_EQ(WindowTextWide(edit), L"\u30A2\u00E9");
+    PressKey(VK_ESCAPE);
+  }
+  EditorCommand(ID_EDITOR_SAVE_AS);
+  EXPECT_EQ(fake_->MessageTexts(),
+            std::vector<std::string>{"Shift-JISで保存できない文字があります。\n1行目: ア?"});
+  EXPECT_FALSE(::IsWindow(find));
+  EXPECT_TRUE(::IsWindowVisible(registration.m_hWnd) && ::IsWindowVisible(Dialog()));
+  ::SetForegroundWindow(Dialog());
+  PressKey(VK_F4, true);
+  EXPECT_FALSE(::IsWindowVisible(Dialog()));
+  registration.DestroyWindow();
 }
 
 TEST_F(EditorTest, AFileThatCannotBeOpenedKeepsTheTextUnderTheNewName) {
