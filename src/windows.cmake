@@ -35,6 +35,7 @@ add_library(tewo_ui STATIC
   app/script_tool_app.cpp
   script/destination_name.cpp
   script/existing_outputs.cpp
+  script/file_presence.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

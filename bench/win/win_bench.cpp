@@ -53,13 +53,17 @@ void ListPlain(const std::wstring& folder, HWND list) {
 
 TEST_F(MainDialogTest, SpeedBesideAPlainListBox) {
   // The file dialog's answer, ready in wide form: one folder, then every name.
-  std::wstring selection(L"C:\\d\0", 5);
+  // The drawings are there: the save looks at them.
+  const std::string drawings = folder_ / "d";
+  ::CreateDirectoryA(drawings.c_str(), nullptr);
+  std::wstring selection = WidePath(drawings) + L'\0';
   std::vector<std::string> paths;
   for (int i = 0; i < kEntries; ++i) {
     wchar_t name[16];
     std::swprintf(name, 16, L"p%05d.dxf", i);
     selection.append(name).push_back(L'\0');
-    paths.push_back("C:\\d\\" + ToAnsiName(name).text);
+    paths.push_back(drawings + "\\" + ToAnsiName(name).text);
+    WriteFileBytes(paths.back(), "");
   }
   fake_->onOpenFileWide = [&](OPENFILENAMEW& ofn) {
     std::wmemcpy(ofn.lpstrFile, selection.c_str(), selection.size() + 1);

@@ -2,6 +2,7 @@
 // A folder's listing as the tool reads it: every name converted to the ANSI
 // code page, and whether it converts exactly.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,8 +14,9 @@ struct FolderEntry {
   // The name in the ANSI code page when exact; else a form for showing.
   std::string name;
   bool isFolder = false;
-  bool exact = true;    // the name converts to the code page exactly
-  bool isLink = false;  // a folder that is a link or junction (a reparse point)
+  bool exact = true;            // the name converts to the code page exactly
+  bool isLink = false;          // a folder that is a link or junction (a reparse point)
+  std::uint64_t lastWrite = 0;  // the last write, in the system's file time units
 };
 
 // What a folder holds, without "." and "..". readable is false when the

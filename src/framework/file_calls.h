@@ -38,6 +38,10 @@ class FileCalls {
     return ::FindNextFileW(find, data);
   }
   virtual DWORD AttributesWide(const wchar_t* path) const { return ::GetFileAttributesW(path); }
+  // Attributes and times of one file.
+  virtual BOOL AttributeDataWide(const wchar_t* path, WIN32_FILE_ATTRIBUTE_DATA* data) const {
+    return ::GetFileAttributesExW(path, GetFileExInfoStandard, data);
+  }
 };
 
 }  // namespace tewo

@@ -39,7 +39,8 @@ void Add(tewo::FolderListing& listing, const WIN32_FIND_DATAW& data) {
   const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   const bool link = folder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   AnsiName ansi = ToAnsiName(name);
-  listing.entries.push_back({std::move(ansi.text), folder, ansi.exact, link});
+  listing.entries.push_back(
+      {std::move(ansi.text), folder, ansi.exact, link, FileTimeNumber(data.ftLastWriteTime)});
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ std::vector<int> CListBox::GetSelItems() const {
   return items;
 }
 
+void CListBox::SelectOnly(const std::vector<std::size_t>& indices) const {
+  SetSel(-1, false);
+  for (std::size_t index : indices) SetSel(static_cast<int>(index));
+  if (!indices.empty()) Send(LB_SETCARETINDEX, indices.front(), FALSE);
+}
+
 std::vector<std::string> CListBox::GetAllTexts() const {
   std::vector<std::string> texts;
   int count = GetCount();

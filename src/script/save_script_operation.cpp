@@ -18,6 +18,7 @@
 #include "script/destination_name.h"
 #include "script/duplicate_names.h"
 #include "script/existing_outputs.h"
+#include "script/file_presence.h"
 #include "script/script_expansion.h"
 #include "script/script_file.h"
 #include "script/template_file_location.h"
@@ -35,6 +36,12 @@ const char kOutputsExist[] =
 const char kOutputsUnknown[] =
     "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあるとAutoCADが上書きの確認で"
     "止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
+
+const char kSourcesMissing[] =
+    "変換元ﾌｧｲﾙが%i個見つかりません。\nAutoCADが途中で止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
+const char kSourcesUnknown[] =
+    "変換元ﾌｧｲﾙを確認できませんでした。\nないﾌｧｲﾙがあるとAutoCADが途中で止まります。"
+    "ｽｸﾘﾌﾟﾄを保存しますか？";
 
 void SetStatus(const CDialog& dialog, const std::string& text) {
   dialog.SetDlgItemText(IDC_STATUS, text);
@@ -105,6 +112,30 @@ bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std
                                           MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 
+// A drawing that is gone stops AutoCAD at its OPEN, and the rest of the
+// batch with it: those entries are selected and the user decides, asked too
+// when the sources could not be looked at. True when the script is to be saved.
+bool AcceptMissingSources(const ScriptSaveWindow& window, const std::vector<std::string>& entries) {
+  std::optional<std::vector<std::size_t>> missing;
+  {
+    const CWaitCursor wait;
+    missing = FindMissingSources(AfxGetApp()->System().Files(), entries);
+  }
+  if (missing && missing->empty()) return true;
+  std::string question = kSourcesUnknown;
+  if (missing) {
+    window.sourceList.SelectOnly(*missing);
+    question = kSourcesMissing;
+    question.replace(question.find("%i"), 2, std::to_string(missing->size()));
+  }
+  if (AfxGetApp()->System().MessageBox(window.dialog.m_hWnd, question, "TEWO",
+                                       MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+    return true;
+  }
+  window.dialog.FocusDlgItem(IDC_SOURCE_LIST);
+  return false;
+}
+
 void SaveScriptSteps(const ScriptSaveWindow& window);
 
 }  // namespace
@@ -154,6 +185,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   }
 
   const ConversionMode mode = window.mode;
+  if (!AcceptMissingSources(window, entries)) return;
   if (!AcceptExistingOutputs(window, entries, destination)) return;
   const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;

@@ -14,7 +14,9 @@ const char kFindDialogTitle[] = "検索";
 
 TEST_F(RunningTool, EditorShowsEditsAndSavesTheScriptAndReplacesThroughTheRealDialog) {
   const TempFolder outFolder("_out");
-  Prepare(outFolder.path(), {"C:\\data\\a.dxf", "C:\\data\\b.dxf"});
+  WriteFileBytes(install_ / "a.dxf", "");
+  WriteFileBytes(install_ / "b.dxf", "");
+  Prepare(outFolder.path(), {install_ / "a.dxf", install_ / "b.dxf"});
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "edit me.scr";
   SaveAs(script);
