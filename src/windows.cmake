@@ -29,6 +29,7 @@ add_library(tewo_ui STATIC
   app/main_dialog.cpp
   app/main_dialog_destination.cpp
   app/main_dialog_folder.cpp
+  app/main_dialog_run.cpp
   app/main_dialog_settings.cpp
   app/main_dialog_sources.cpp
   app/my_file_dialog.cpp
@@ -36,6 +37,7 @@ add_library(tewo_ui STATIC
   script/destination_name.cpp
   script/existing_outputs.cpp
   script/file_presence.cpp
+  script/result_check_operation.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

@@ -64,6 +64,7 @@ class CMainDialog : public CDialog {
   void OnDesktop();
   void OnAddFolder();
   INT_PTR OnMenuSelect(WPARAM wp, LPARAM lp);
+  void OnCheckResults();
 
   void UpdateCountLabel() const;
   // Appends path when it has the mode's extension, else beeps and shows why not.

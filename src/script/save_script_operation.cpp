@@ -140,6 +140,18 @@ void SaveScriptSteps(const ScriptSaveWindow& window);
 
 }  // namespace
 
+std::string TakeCheckedDestination(const CDialog& dialog) {
+  const std::string destination = TakeDestination(dialog);
+  if (destination.empty()) return {};
+  // Only the failure result stops: no attribute bit is examined.
+  if (::GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ReportMessage(dialog.m_hWnd, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！");
+    dialog.FocusDlgItem(IDC_DESTINATION);
+    return {};
+  }
+  return destination;
+}
+
 void SaveScript(const ScriptSaveWindow& window) {
   // A failure of any step (memory, for one) is a failed save, never silence.
   try {
@@ -154,15 +166,8 @@ namespace {
 void SaveScriptSteps(const ScriptSaveWindow& window) {
   const CDialog& dialog = window.dialog;
   const HWND owner = dialog.m_hWnd;
-  const std::string destination = TakeDestination(dialog);
+  const std::string destination = TakeCheckedDestination(dialog);
   if (destination.empty()) return;
-
-  // Only the failure result stops: no attribute bit is examined.
-  if (::GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    ReportMessage(owner, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！");
-    dialog.FocusDlgItem(IDC_DESTINATION);
-    return;
-  }
 
   const CListBox& list = window.sourceList;
   if (list.GetCount() <= 0) {

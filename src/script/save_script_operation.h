@@ -20,6 +20,11 @@ struct ScriptSaveWindow {
   std::string& scriptFolder;    // set to that script's drive and folder
 };
 
+// The destination field's text as the script names it: not blank, with its
+// final backslash (written back into the field), naming a folder that is
+// there. Otherwise empty: the user has been told and the field has the focus.
+std::string TakeCheckedDestination(const CDialog& dialog);
+
 // "ｽｸﾘﾌﾟﾄ 保存": checks the destination and the source list, asks where to
 // save, reads the command template file and writes the expanded script.
 // Everything it reports goes to message boxes or the status label.

@@ -523,4 +523,48 @@ TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
                                        ".dxf\r\nSAVE\r\n" + out + longName + ".dwg\r\n");
 }
 
+// An output counts when it is there and not older than the script saved last;
+// the destination is checked and looked at as for the save.
+TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
+  const std::string out = Destination() + "\\", script = ScriptFolder() + "\\s.scr";
+  WriteFileBytes(out + "b.dwg", "older than the script");
+  ::Sleep(50);
+  WriteFileBytes(script, "script");
+  ::Sleep(50);
+  WriteFileBytes(out + "a.dwg", "");
+  WriteFileBytes(out + "D.DWG", "another letter case; c.dwg is missing");
+  AddEntries({"C:\\s\\a.dxf", "C:\\s\\b.dxf", "C:\\s\\c.dxf", "C:\\s\\d.dxf"});
+  RefusingCalls calls;
+  calls.pretend = false;
+  fake_->files = &calls;
+  fake_->onMessage = [](const ShownMessage&) { return IDNO; };
+  const std::string ask = "未変換の図面だけをﾘｽﾄに残しますか？";
+  const std::string noTimes =
+      "変換済み 3個 / 未変換 1個\n保存したｽｸﾘﾌﾟﾄがないため時刻は比較していません";
+  // destination, script saved, refusals, status after, selection after, message
+  const std::tuple<std::string, bool, int, std::string, std::vector<int>, std::string> rows[] = {
+      {out, true, 0, "変換済み 2個 / 未変換 2個", {1, 2}, ask},
+      {out, true, 1, "変換済み 2個 / 未変換 2個", {1, 2}, ask},
+      {out, false, 0, noTimes, {2}, ask},
+      {out, true, 2, "old", {0}, "変換先のﾌｧｲﾙを確認できませんでした！"},
+      {" ", true, 0, "old", {0}, "変換先ﾌｫﾙﾀﾞが指定されていません！"},
+      {out + "no", true, 0, "old", {0}, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！"},
+  };
+  for (const auto& [destination, saved, refused, status, selected, message] : rows) {
+    SetText(IDC_DESTINATION, destination);
+    dialog_->lastScriptPath = saved ? script : "";
+    calls.refused = refused;
+    fake_->messages.clear();
+    SetText(IDC_STATUS, "old");
+    dialog_->SourceList().SetSel(-1, false);
+    dialog_->SourceList().SetSel(0);
+    Command(ID_CHECK_RESULTS);
+    EXPECT_EQ(Text(IDC_STATUS), status) << status;
+    EXPECT_EQ(Selected(), selected) << status;
+    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{message}) << status;
+    EXPECT_EQ(dialog_->SourceList().GetCount(), 4);
+  }
+  fake_->files = nullptr;
+}
+
 }  // namespace
