@@ -18,6 +18,7 @@ void CMainDialog::ReadSettings() {
     SendDlgItemMessage(IDC_DWG_TO_DXF, BM_SETCHECK, dxfToDwg ? BST_UNCHECKED : BST_CHECKED);
     ShowModeCaption(*stored.mode);
   }
+  if (stored.lastProgram) lastProgram = *stored.lastProgram;
   if (!tewo::RestoresFolders(restoreSwitch)) return;
   if (stored.destination) {
     rememberedDestination = *stored.destination;
@@ -33,7 +34,8 @@ void CMainDialog::WriteSettings() const noexcept {
   // stopped half way, the contents under the names the result holds).
   try {
     tewo::WriteSettingsFile(
-        SettingsPath(), {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder},
+        SettingsPath(),
+        {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder, lastProgram},
         &AfxGetApp()->System().Files());
   } catch (...) {
   }

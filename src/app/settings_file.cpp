@@ -38,12 +38,19 @@ StoredSettings ReadSettings(TextFileReader& reader) {
   if (!modeLine) return stored;
   stored.mode = *modeLine == "0" ? ConversionMode::DxfToDwg : ConversionMode::DwgToDxf;
 
-  if (!RestoresFolders(*stored.restoreSwitch)) return stored;
-  stored.destination = ReadLine(reader, kSettingsFolderLineBytes);
-  if (!stored.destination) return stored;
-  stored.sourceFolder = ReadLine(reader, kSettingsFolderLineBytes);
-  if (!stored.sourceFolder) return stored;
-  stored.scriptFolder = ReadLine(reader, kSettingsFolderLineBytes);
+  // Lines 3 to 5 are passed over when they are not restored: line 7 follows them.
+  std::optional<std::string> folders[3];
+  for (std::optional<std::string>& folder : folders) {
+    folder = ReadLine(reader, kSettingsFolderLineBytes);
+    if (!folder) break;
+  }
+  if (RestoresFolders(*stored.restoreSwitch)) {
+    stored.destination = folders[0];
+    stored.sourceFolder = folders[1];
+    stored.scriptFolder = folders[2];
+  }
+  if (!folders[2] || !ReadLine(reader, kSettingsShortLineBytes)) return stored;
+  stored.lastProgram = ReadLine(reader, kSettingsFolderLineBytes);
   return stored;
 }
 
@@ -70,6 +77,10 @@ WriteResult WriteSettingsFile(const std::string& path, const SettingsToWrite& se
   writer.WriteLine(TrimBlanksView(settings.destination));
   writer.WriteLine(TrimBlanksView(settings.sourceFolder));
   writer.WriteLine(TrimBlanksView(settings.scriptFolder));
+  if (!settings.lastProgram.empty()) {
+    writer.WriteLine("0");  // line 6: the mirrored-tree switch, off
+    writer.WriteLine(settings.lastProgram);
+  }
   return writer.Commit();
 }
 

@@ -29,6 +29,9 @@ struct StoredSettings {
   std::optional<std::string> destination;
   std::optional<std::string> sourceFolder;
   std::optional<std::string> scriptFolder;
+  // Line 7, after line 6 (the mirrored-tree switch): the program that ran a
+  // script last. Read whatever line 1 says.
+  std::optional<std::string> lastProgram;
 };
 
 // Only the restore switch "1" brings the folders back.
@@ -47,9 +50,10 @@ struct SettingsToWrite {
   std::string destination;  // the three folders are written after blank trimming
   std::string sourceFolder;
   std::string scriptFolder;
+  std::string lastProgram;  // when empty, lines 6 and 7 are not written
 };
 
-// Writes the settings file's five lines into a new file that then takes the
+// Writes the settings file's five lines (seven with a program) into a new file that then takes the
 // old one's place. Not ok when the file cannot be created, a write fails or
 // the replacement fails; the old file then stays as it was unless the result
 // says where it was kept.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "framework/file_calls.h"
+#include "framework/program_calls.h"
 
 class ISystem {
  public:
@@ -26,6 +27,8 @@ class ISystem {
   virtual SHORT GetKeyState(int virtualKey) = 0;
   // The file system calls that replacing a file makes.
   virtual const tewo::FileCalls& Files() = 0;
+  // The registry look-up and the start of AutoCAD.
+  virtual const tewo::ProgramCalls& Programs() = 0;
 
   // Ends the process at once. A test implementation records the status and
   // returns, so callers return right after calling it.
@@ -43,8 +46,10 @@ class CWin32System final : public ISystem {
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   const tewo::FileCalls& Files() override { return files_; }
+  const tewo::ProgramCalls& Programs() override { return programs_; }
   void ExitProcess(UINT exitCode) override;
 
  private:
   tewo::FileCalls files_;
+  tewo::ProgramCalls programs_;
 };

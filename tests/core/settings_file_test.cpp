@@ -26,7 +26,8 @@ std::string Read(const std::string& path) {
   auto text = [](const std::optional<std::string>& v) { return v ? *v : std::string("-"); };
   const char* mode = !s.mode ? "-" : *s.mode == ConversionMode::DxfToDwg ? "dxf" : "dwg";
   return text(s.restoreSwitch) + "|" + mode + "|" + text(s.destination) + "|" +
-         text(s.sourceFolder) + "|" + text(s.scriptFolder);
+         text(s.sourceFolder) + "|" + text(s.scriptFolder) +
+         (s.lastProgram ? "|" + *s.lastProgram : "");
 }
 
 TEST(ReadSettingsFile, LinesAndLimits) {
@@ -45,6 +46,8 @@ TEST(ReadSettingsFile, LinesAndLimits) {
       {"1\r\n0\r\n" + d258 + "\r\nB\r\nC\r\n", "1|dxf|" + d258 + "|B|C"},
       {"1\r\n0\r\n" + d259 + "\r\nB\r\nC\r\n", "1|dxf|" + d259 + "||B"},
       {"1\r\n0\r\n" + d259 + d41 + "\r\nS\r\n", "1|dxf|" + d259 + "|" + d41 + "|S"},
+      {"0\r\n0\r\nA\r\nB\r\nC\r\n0\r\nD:\\acad.exe\r\n", "0|dxf|-|-|-|D:\\acad.exe"},
+      {"1\r\n1\r\nA\r\nB\r\nC\r\n1\r\n\r\n", "1|dwg|A|B|C|"},
   };
   TempDir dir;
   for (const auto& [bytes, settings] : cases) {

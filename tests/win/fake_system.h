@@ -27,6 +27,7 @@ class FakeSystem final : public ISystem {
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   const tewo::FileCalls& Files() override { return files ? *files : system_; }
+  const tewo::ProgramCalls& Programs() override { return programs ? *programs : systemPrograms_; }
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
 
   // Answers of the user; a dialog without an answer is cancelled. The file
@@ -41,6 +42,8 @@ class FakeSystem final : public ISystem {
   std::map<int, SHORT> keyStates;
   const tewo::FileCalls* files = nullptr;  // null: the system's own
   tewo::FileCalls system_;
+  const tewo::ProgramCalls* programs = nullptr;  // null: the system's own
+  tewo::ProgramCalls systemPrograms_;
 
   std::vector<UINT> beeps;
   std::vector<ShownMessage> messages;
