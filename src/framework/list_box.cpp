@@ -1,5 +1,7 @@
 #include "framework/list_box.h"
 
+#include "framework/redraw_pause.h"
+
 std::string CListBox::GetText(int index) const {
   LRESULT length = Send(LB_GETTEXTLEN, index);
   if (length == LB_ERR || length <= 0) return {};
@@ -19,6 +21,8 @@ std::vector<int> CListBox::GetSelItems() const {
 }
 
 void CListBox::SelectOnly(const std::vector<std::size_t>& indices) const {
+  // Drawn once, not entry by entry.
+  const RedrawPause pause(m_hWnd);
   SetSel(-1, false);
   for (std::size_t index : indices) SetSel(static_cast<int>(index));
   if (!indices.empty()) Send(LB_SETCARETINDEX, indices.front(), FALSE);
