@@ -47,7 +47,6 @@ TEST(ReadSettingsFile, LinesAndLimits) {
       {"1\r\n0\r\n" + d259 + "\r\nB\r\nC\r\n", "1|dxf|" + d259 + "||B"},
       {"1\r\n0\r\n" + d259 + d41 + "\r\nS\r\n", "1|dxf|" + d259 + "|" + d41 + "|S"},
       {"0\r\n0\r\nA\r\nB\r\nC\r\n0\r\nD:\\acad.exe\r\n", "0|dxf|-|-|-|D:\\acad.exe"},
-      {"1\r\n1\r\nA\r\nB\r\nC\r\n1\r\n\r\n", "1|dwg|A|B|C|"},
   };
   TempDir dir;
   for (const auto& [bytes, settings] : cases) {
@@ -61,10 +60,10 @@ TEST(ReadSettingsFile, LinesAndLimits) {
 TEST(WriteSettingsFile, FiveLines) {
   const std::string longFolder = "D:\\" + std::string(400, 'x') + "\\";
   const std::pair<SettingsToWrite, std::string> cases[] = {
-      {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n"},
-      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  "},
-       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n"},
-      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   "},
+      {{"0", ConversionMode::DxfToDwg, "", "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n"},
+      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", "D:\\acad.exe"},
+       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n0\r\nD:\\acad.exe\r\n"},
+      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   ", ""},
        "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n"},
   };
   TempDir dir;
@@ -74,7 +73,7 @@ TEST(WriteSettingsFile, FiveLines) {
     EXPECT_TRUE(WriteSettingsFile(path, settings));
     EXPECT_EQ(Visible(test::ReadBytes(path)), Visible(bytes));
     if (settings.restoreSwitch == "1") {
-      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\");
+      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\|D:\\acad.exe");
     }
   }
   EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/tewo.ini"), {}));

@@ -27,8 +27,7 @@ TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
   const std::string a = install_ / "a.dxf", b = install_ / "b.dxf";
-  WriteFileBytes(a, "");
-  WriteFileBytes(b, "");
+  for (const std::string& drawing : {a, b}) WriteFileBytes(drawing, "");
   Prepare(out, {a, b});
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "batch.scr";

@@ -564,7 +564,6 @@ TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
     EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{message}) << status;
     EXPECT_EQ(dialog_->SourceList().GetCount(), 4);
   }
-  fake_->files = nullptr;
 }
 
 }  // namespace
