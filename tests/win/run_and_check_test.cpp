@@ -60,7 +60,6 @@ TEST(AutoCadInstallations, NewestFirstWhereTheProgramIsThere) {
       {lt + L"R24.2\\ACADLT-6103:411", L"Location", L"ltasfull", L"acad.exe is no LT"},
       {kAcad + L"R23.1\\ACAD-5001:411", L"Location", L"empty", L"no program"},
       {kAcad + L"R9.1\\ACAD-1:411", L"Location", L"r9", L"AutoCAD R9"},
-      {kAcad + L"Settings\\ACAD-2:411", L"Location", L"a2018", L"no release"},
   };
   FakePrograms registry;
   for (const auto& [key, value, place, name] : rows) {
@@ -116,7 +115,6 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
     ::CreateDirectoryA((folder_ / sub).c_str(), nullptr);
   const std::string acad = folder_ / "acad\\acad.exe", other = folder_ / "acad\\picked.exe";
   const std::string src = folder_ / "src\\", out = folder_ / "out\\";
-  // tewoc.ini needs the factory templates; the other files any content.
   for (const std::string& file : {acad, other, folder_ / "acad25\\acad.exe", src + "a.dxf",
                                   src + "b.dxf", src + "c.dxf", folder_ / "tewoc.ini"})
     WriteFileBytes(file, FactoryTemplateFile());
