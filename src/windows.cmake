@@ -11,31 +11,37 @@ add_library(tewo_framework STATIC
   framework/folder_lister.cpp
   framework/gdi.cpp
   framework/list_box.cpp
+  framework/program_calls.cpp
   framework/system.cpp
   framework/win_app.cpp
   framework/wnd.cpp
   framework/write_failure.cpp
 )
 target_include_directories(tewo_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi32 user32)
+target_link_libraries(tewo_framework PUBLIC tewo_core comdlg32 shell32 ole32 gdi32 user32 advapi32)
 
 # The windows of the tool, without the application object, so that tests can
 # create them under an application object of their own.
 add_library(tewo_ui STATIC
   app/about_dialog.cpp
+  app/autocad_installations.cpp
   app/drop_list_box.cpp
   app/folder_browser.cpp
   app/install_folder.cpp
   app/main_dialog.cpp
   app/main_dialog_destination.cpp
   app/main_dialog_folder.cpp
+  app/main_dialog_run.cpp
   app/main_dialog_settings.cpp
   app/main_dialog_sources.cpp
   app/my_file_dialog.cpp
+  app/run_autocad_dialog.cpp
   app/script_tool_app.cpp
   script/destination_name.cpp
   script/existing_outputs.cpp
   script/output_folders.cpp
+  script/file_presence.cpp
+  script/result_check_operation.cpp
   script/save_script_operation.cpp
   script/template_file_location.cpp
   templates/registration_dialog.cpp

@@ -15,6 +15,7 @@ add_executable(tewo_win_tests
   win/ansi_name_test.cpp
   win/main_dialog_test.cpp
   win/save_script_test.cpp
+  win/run_and_check_test.cpp
   win/source_list_test.cpp
   win/folder_add_test.cpp
   win/destination_test.cpp

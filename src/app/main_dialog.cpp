@@ -42,6 +42,8 @@ const MessageMapEntry<CMainDialog> CMainDialog::kMessageMap[] = {
     MapCommand(ID_ADD_FOLDER, &CMainDialog::OnAddFolder),
     MapCommand(ID_REGISTER_DXF_TO_DWG, &CMainDialog::OnRegisterDxfToDwg),
     MapCommand(ID_REGISTER_DWG_TO_DXF, &CMainDialog::OnRegisterDwgToDxf),
+    MapCommand(ID_RUN_AUTOCAD, &CMainDialog::OnRunAutoCad),
+    MapCommand(ID_CHECK_RESULTS, &CMainDialog::OnCheckResults),
     MapCommand(ID_HELP_CONTENTS, &CMainDialog::OnHelpContents),
     MapCommand(ID_APP_ABOUT, &CMainDialog::OnAppAbout),
     MapCommand(IDC_DXF_TO_DWG, &CMainDialog::OnDxfToDwg),
@@ -94,6 +96,7 @@ BOOL CMainDialog::OnInitDialog() {
   rememberedDestination.clear();
   sourceFolder.clear();
   scriptFolder.clear();
+  lastProgram.clear();
 
   ReadSettings();
   return TRUE;

@@ -35,6 +35,7 @@ class CMainDialog : public CDialog {
   std::string sourceFolder;           // folder of the last file the source dialog returned
   std::string rememberedDestination;  // the destination a button last set
   std::string restoreSwitch = "0";    // "1" restores the folders at start-up
+  std::string lastProgram;            // the program that ran a script last; kept
 
  protected:
   BOOL OnInitDialog() override;
@@ -66,6 +67,8 @@ class CMainDialog : public CDialog {
   void OnDesktop();
   void OnAddFolder();
   INT_PTR OnMenuSelect(WPARAM wp, LPARAM lp);
+  void OnRunAutoCad();
+  void OnCheckResults();
 
   void UpdateCountLabel() const;
   // Appends path when it has the mode's extension, else beeps and shows why not.

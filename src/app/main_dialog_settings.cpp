@@ -21,6 +21,7 @@ void CMainDialog::ReadSettings() {
   if (stored.keepTree) {
     SendDlgItemMessage(IDC_KEEP_TREE, BM_SETCHECK, *stored.keepTree ? BST_CHECKED : BST_UNCHECKED);
   }
+  if (stored.lastProgram) lastProgram = *stored.lastProgram;
   if (!tewo::RestoresFolders(restoreSwitch)) return;
   if (stored.destination) {
     rememberedDestination = *stored.destination;
@@ -37,7 +38,8 @@ void CMainDialog::WriteSettings() const noexcept {
   try {
     tewo::WriteSettingsFile(
         SettingsPath(),
-        {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder, KeepsTree()},
+        {restoreSwitch, Mode(), rememberedDestination, sourceFolder, scriptFolder, KeepsTree(),
+         lastProgram},
         &AfxGetApp()->System().Files());
   } catch (...) {
   }

@@ -40,7 +40,7 @@ StoredSettings ReadSettings(TextFileReader& reader) {
   if (!modeLine) return stored;
   stored.mode = *modeLine == "0" ? ConversionMode::DxfToDwg : ConversionMode::DwgToDxf;
 
-  // The folders are read past, to reach line 6, when they are not restored.
+  // The folders are read past, to reach lines 6 and 7, when they are not restored.
   std::optional<std::string> folders[3];
   for (std::optional<std::string>& folder : folders) {
     folder = ReadLine(reader, kSettingsFolderLineBytes);
@@ -52,9 +52,10 @@ StoredSettings ReadSettings(TextFileReader& reader) {
     stored.scriptFolder = std::move(folders[2]);
   }
   if (!folders[2]) return stored;
-  if (const auto keepTree = ReadLine(reader, kSettingsShortLineBytes)) {
-    stored.keepTree = *keepTree == "1";
-  }
+  const auto keepTree = ReadLine(reader, kSettingsShortLineBytes);
+  if (!keepTree) return stored;
+  stored.keepTree = *keepTree == "1";
+  stored.lastProgram = ReadLine(reader, kSettingsFolderLineBytes);
   return stored;
 }
 
@@ -82,6 +83,7 @@ WriteResult WriteSettingsFile(const std::string& path, const SettingsToWrite& se
   writer.WriteLine(TrimBlanksView(settings.sourceFolder));
   writer.WriteLine(TrimBlanksView(settings.scriptFolder));
   writer.WriteLine(settings.keepTree ? "1" : "0");
+  if (!settings.lastProgram.empty()) writer.WriteLine(settings.lastProgram);
   return writer.Commit();
 }
 

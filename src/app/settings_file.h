@@ -33,6 +33,8 @@ struct StoredSettings {
   std::optional<std::string> scriptFolder;
   // Line 6, read whatever line 1 says: "1" keeps the folder tree.
   std::optional<bool> keepTree;
+  // Line 7: the program that ran a script last. Read whatever line 1 says.
+  std::optional<std::string> lastProgram;
 };
 
 // Only the restore switch "1" brings the folders back.
@@ -51,7 +53,8 @@ struct SettingsToWrite {
   std::string destination;  // the three folders are written after blank trimming
   std::string sourceFolder;
   std::string scriptFolder;
-  bool keepTree = false;  // line 6: "1" or "0"
+  bool keepTree = false;    // line 6: "1" or "0"
+  std::string lastProgram;  // line 7, written only when not empty
 };
 
 // Writes the settings file's lines into a new file that then takes the

@@ -23,6 +23,7 @@ struct FolderEntry {
   bool isSystemFolder = false;
   // The name as it is on disk (UTF-16), only when it does not convert exactly.
   std::wstring wide;
+  std::uint64_t lastWrite = 0;  // the last write, in the system's file time units
 };
 
 // The volume and the file number of a folder: two paths that give the same

@@ -54,6 +54,10 @@ class FileCalls {
   virtual void Pause(DWORD milliseconds) const { ::Sleep(milliseconds); }
   // One folder, whose parent must exist (the output folders of a kept tree).
   virtual BOOL CreateFolder(const char* path) const { return ::CreateDirectoryA(path, nullptr); }
+  // Attributes and times of one file.
+  virtual BOOL AttributeDataWide(const wchar_t* path, WIN32_FILE_ATTRIBUTE_DATA* data) const {
+    return ::GetFileAttributesExW(path, GetFileExInfoStandard, data);
+  }
 };
 
 }  // namespace tewo

@@ -53,7 +53,8 @@ void Add(tewo::FolderListing& listing, const WIN32_FIND_DATAW& data) {
   AnsiName ansi = ToAnsiName(name);
   listing.entries.push_back({std::move(ansi.text), folder, ansi.exact, link,
                              folder && (attributes & kSystemFolder) == kSystemFolder,
-                             ansi.exact ? std::wstring() : std::wstring(name)});
+                             ansi.exact ? std::wstring() : std::wstring(name),
+                             FileTimeNumber(data.ftLastWriteTime)});
 }
 
 }  // namespace

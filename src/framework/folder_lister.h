@@ -2,6 +2,7 @@
 // A real folder's listing, read with the wide API so that every name comes as
 // it is on disk, then converted exactly.
 
+#include <cstdint>
 #include <string>
 
 #include "common/folder_listing.h"
@@ -11,3 +12,8 @@
 // the folder cannot be listed to its end; an empty drive's root is readable
 // and empty. Past the classic path limit the long form of the path is used.
 tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls);
+
+// A file time as one number, which compares as the times do.
+inline std::uint64_t FileTimeNumber(const FILETIME& time) {
+  return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}

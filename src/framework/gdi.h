@@ -82,6 +82,22 @@ class PaintDC {
   HDC dc_;
 };
 
+// GetDC / ReleaseDC: a window's device context outside of painting.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+  ~WindowDC() {
+    if (dc_ != nullptr) ::ReleaseDC(hwnd_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
 // Draws the etched edge under a menu bar: a grey line along the client
 // area's top and a white line below it, each one pixel thick at 96 DPI and
 // thicker at the window's higher DPI.

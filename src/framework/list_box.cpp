@@ -1,5 +1,7 @@
 #include "framework/list_box.h"
 
+#include "framework/redraw_pause.h"
+
 std::string CListBox::GetText(int index) const {
   LRESULT length = Send(LB_GETTEXTLEN, index);
   if (length == LB_ERR || length <= 0) return {};
@@ -16,6 +18,14 @@ std::vector<int> CListBox::GetSelItems() const {
   LRESULT got = Send(LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
   items.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
   return items;
+}
+
+void CListBox::SelectOnly(const std::vector<std::size_t>& indices) const {
+  // Drawn once, not entry by entry.
+  const RedrawPause pause(m_hWnd);
+  SetSel(-1, false);
+  for (std::size_t index : indices) SetSel(static_cast<int>(index));
+  if (!indices.empty()) Send(LB_SETCARETINDEX, indices.front(), FALSE);
 }
 
 std::vector<std::string> CListBox::GetAllTexts() const {

@@ -21,6 +21,9 @@ class CListBox : public CWnd {
     Send(LB_SETSEL, select ? TRUE : FALSE, index);
   }
   int GetSelCount() const { return static_cast<int>(Send(LB_GETSELCOUNT)); }
+  // Selects the entries at indices, and no other, and scrolls the first of
+  // them into view.
+  void SelectOnly(const std::vector<std::size_t>& indices) const;
   std::vector<int> GetSelItems() const;
   std::vector<std::string> GetAllTexts() const;
 

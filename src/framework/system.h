@@ -12,6 +12,7 @@
 #include <string>
 
 #include "framework/file_calls.h"
+#include "framework/program_calls.h"
 
 class ISystem {
  public:
@@ -30,6 +31,8 @@ class ISystem {
   // Whether an edit control counts its positions and its text limit in
   // UTF-16 characters rather than in bytes.
   virtual bool EditCountsCharacters(HWND edit) = 0;
+  // The registry look-up and the start of AutoCAD.
+  virtual const tewo::ProgramCalls& Programs() = 0;
 
   // Ends the process at once. A test implementation records the status and
   // returns, so callers return right after calling it.
@@ -53,9 +56,11 @@ class CWin32System final : public ISystem {
   const tewo::FileCalls& Files() override { return files_; }
   // A Unicode edit (IsWindowUnicode) counts characters.
   bool EditCountsCharacters(HWND edit) override;
+  const tewo::ProgramCalls& Programs() override { return programs_; }
   void ExitProcess(UINT exitCode) override;
 
  private:
   tewo::FileCalls files_;
   std::optional<bool> ansiEditsCountCharacters_;  // asked once
+  tewo::ProgramCalls programs_;
 };

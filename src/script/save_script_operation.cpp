@@ -20,6 +20,7 @@
 #include "script/destination_name.h"
 #include "script/duplicate_names.h"
 #include "script/existing_outputs.h"
+#include "script/file_presence.h"
 #include "script/output_folders.h"
 #include "script/output_paths.h"
 #include "script/script_expansion.h"
@@ -40,10 +41,14 @@ const char kOutputsUnknown[] =
     "変換先のﾌｧｲﾙを確認できませんでした。\n同じ名前のﾌｧｲﾙがあるとAutoCADが上書きの確認で"
     "止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
 const char kSaved[] = "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！";
-const char kOtherRoots[] =
-    "変換元ﾌｧｲﾙのﾄﾞﾗｲﾌﾞ又は共有ﾌｫﾙﾀﾞが異なるため、ﾌｫﾙﾀﾞ構成を保持できません！";
 const char kOutputTooLong[] = "変換先のﾊﾟｽが長すぎるため保存できません！\n";
 const char kFolderNotMade[] = "変換先のﾌｫﾙﾀﾞを作成できませんでした！\n";
+
+const char kSourcesMissing[] =
+    "変換元ﾌｧｲﾙが%i個見つかりません。\nAutoCADが途中で止まります。ｽｸﾘﾌﾟﾄを保存しますか？";
+const char kSourcesUnknown[] =
+    "変換元ﾌｧｲﾙを確認できませんでした。\nないﾌｧｲﾙがあるとAutoCADが途中で止まります。"
+    "ｽｸﾘﾌﾟﾄを保存しますか？";
 
 void SetStatus(const CDialog& dialog, const std::string& text) {
   dialog.SetDlgItemText(IDC_STATUS, text);
@@ -108,7 +113,7 @@ bool RefuseKeptOutputs(const ScriptSaveWindow& window, const std::vector<std::st
                        const OutputPlan& outputs, const std::string& destination) {
   const CListBox& list = window.sourceList;
   std::vector<std::size_t> refused = outputs.otherRoots;
-  std::string message = kOtherRoots;
+  std::string message = kNoCommonFolder;
   const std::string_view extension = NewExtension(window.mode);
   std::string path;
   for (std::size_t i = 0; refused.empty() && i < entries.size(); ++i) {
@@ -152,9 +157,45 @@ bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std
                                           MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 
+// A drawing that is gone stops AutoCAD at its OPEN, and the rest of the
+// batch with it: those entries are selected and the user decides, asked too
+// when the sources could not be looked at. True when the script is to be saved.
+bool AcceptMissingSources(const ScriptSaveWindow& window, const std::vector<std::string>& entries) {
+  std::optional<std::vector<std::size_t>> missing;
+  {
+    const CWaitCursor wait;
+    missing = FindMissingSources(AfxGetApp()->System().Files(), entries);
+  }
+  if (missing && missing->empty()) return true;
+  std::string question = kSourcesUnknown;
+  if (missing) {
+    window.sourceList.SelectOnly(*missing);
+    question = kSourcesMissing;
+    question.replace(question.find("%i"), 2, std::to_string(missing->size()));
+  }
+  if (AfxGetApp()->System().MessageBox(window.dialog.m_hWnd, question, "TEWO",
+                                       MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+    return true;
+  }
+  window.dialog.FocusDlgItem(IDC_SOURCE_LIST);
+  return false;
+}
+
 void SaveScriptSteps(const ScriptSaveWindow& window);
 
 }  // namespace
+
+std::string TakeCheckedDestination(const CDialog& dialog) {
+  const std::string destination = TakeDestination(dialog);
+  if (destination.empty()) return {};
+  // Only the failure result stops: no attribute bit is examined.
+  if (::GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ReportMessage(dialog.m_hWnd, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！");
+    dialog.FocusDlgItem(IDC_DESTINATION);
+    return {};
+  }
+  return destination;
+}
 
 void SaveScript(const ScriptSaveWindow& window) {
   // A failure of any step (memory, for one) is a failed save, never silence.
@@ -170,15 +211,8 @@ namespace {
 void SaveScriptSteps(const ScriptSaveWindow& window) {
   const CDialog& dialog = window.dialog;
   const HWND owner = dialog.m_hWnd;
-  const std::string destination = TakeDestination(dialog);
+  const std::string destination = TakeCheckedDestination(dialog);
   if (destination.empty()) return;
-
-  // Only the failure result stops: no attribute bit is examined.
-  if (::GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    ReportMessage(owner, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！");
-    dialog.FocusDlgItem(IDC_DESTINATION);
-    return;
-  }
 
   const CListBox& list = window.sourceList;
   if (list.GetCount() <= 0) {
@@ -208,6 +242,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   if (window.keepTree && RefuseKeptOutputs(window, entries, outputs, destination)) return;
 
   const ConversionMode mode = window.mode;
+  if (!AcceptMissingSources(window, entries)) return;
   if (!AcceptExistingOutputs(window, entries, outputs, destination)) return;
   const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;

@@ -23,6 +23,16 @@ struct ScriptSaveWindow {
   std::string_view sourceFolder = {};  // the base folder when every entry lies under it
 };
 
+// Entries on different drives or shares have no common folder to keep the
+// tree below: neither the save nor the check of results can name an output.
+inline constexpr char kNoCommonFolder[] =
+    "変換元ﾌｧｲﾙのﾄﾞﾗｲﾌﾞ又は共有ﾌｫﾙﾀﾞが異なるため、ﾌｫﾙﾀﾞ構成を保持できません！";
+
+// The destination field's text as the script names it: not blank, with its
+// final backslash (written back into the field), naming a folder that is
+// there. Otherwise empty: the user has been told and the field has the focus.
+std::string TakeCheckedDestination(const CDialog& dialog);
+
 // "ｽｸﾘﾌﾟﾄ 保存": checks the destination and the source list, asks where to
 // save, reads the command template file and writes the expanded script.
 // Everything it reports goes to message boxes or the status label.

@@ -29,7 +29,8 @@ std::string Read(const std::string& path) {
          text(s.sourceFolder) + "|" + text(s.scriptFolder) +
          (!s.keepTree   ? ""
           : *s.keepTree ? "|tree"
-                        : "|flat");
+                        : "|flat") +
+         (s.lastProgram ? "|" + *s.lastProgram : "");
 }
 
 TEST(ReadSettingsFile, LinesAndLimits) {
@@ -48,7 +49,8 @@ TEST(ReadSettingsFile, LinesAndLimits) {
       {"1\r\n0\r\n" + d258 + "\r\nB\r\nC\r\n", "1|dxf|" + d258 + "|B|C"},
       {"1\r\n0\r\n" + d259 + "\r\nB\r\nC\r\n", "1|dxf|" + d259 + "||B|flat"},
       {"1\r\n0\r\n" + d259 + d41 + "\r\nS\r\n", "1|dxf|" + d259 + "|" + d41 + "|S"},
-      {"0\r\n1\r\nD\r\nS\r\nC\r\n1\r\nnext\r\n", "0|dwg|-|-|-|tree"},  // line 6 always read
+      {"0\r\n1\r\nD\r\nS\r\nC\r\n1\r\nnext\r\n", "0|dwg|-|-|-|tree|next"},  // always read
+      {"0\r\n0\r\nA\r\nB\r\nC\r\n0\r\nD:\\acad.exe\r\n", "0|dxf|-|-|-|flat|D:\\acad.exe"},
   };
   TempDir dir;
   for (const auto& [bytes, settings] : cases) {
@@ -63,8 +65,9 @@ TEST(WriteSettingsFile, SixLines) {
   const std::string longFolder = "D:\\" + std::string(400, 'x') + "\\";
   const std::pair<SettingsToWrite, std::string> cases[] = {
       {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
-      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", true},
-       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n1\r\n"},
+      {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", true,
+        "D:\\acad.exe"},
+       "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n1\r\nD:\\acad.exe\r\n"},
       {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   "},
        "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n0\r\n"},
   };
@@ -75,7 +78,7 @@ TEST(WriteSettingsFile, SixLines) {
     EXPECT_TRUE(WriteSettingsFile(path, settings));
     EXPECT_EQ(Visible(test::ReadBytes(path)), Visible(bytes));
     if (settings.restoreSwitch == "1") {
-      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\|tree");
+      EXPECT_EQ(Read(path), "1|dwg|D:\\out\\|C:\\s|E:\\表\\|tree|D:\\acad.exe");
     }
   }
   EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/tewo.ini"), {}));

@@ -14,7 +14,8 @@ const char kFindDialogTitle[] = "検索";
 
 TEST_F(RunningTool, EditorShowsEditsAndSavesTheScriptAndReplacesThroughTheRealDialog) {
   const TempFolder outFolder("_out");
-  Prepare(outFolder.path(), {"C:\\data\\a.dxf", "C:\\data\\b.dxf"});
+  for (const char* drawing : {"a.dxf", "b.dxf"}) WriteFileBytes(install_ / drawing, "");
+  Prepare(outFolder.path(), {install_ / "a.dxf", install_ / "b.dxf"});
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "edit me.scr";
   SaveAs(script);

@@ -26,7 +26,9 @@ TEST_F(RunningTool, SecondCopyEndsAtOnceWithoutAWindow) {
 TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
-  Prepare(out, {"C:\\data\\a.dxf", "C:\\data\\b.dxf"});
+  const std::string a = install_ / "a.dxf", b = install_ / "b.dxf";
+  for (const std::string& drawing : {a, b}) WriteFileBytes(drawing, "");
+  Prepare(out, {a, b});
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "batch.scr";
   std::string proposed;
@@ -35,9 +37,9 @@ TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
 
   ASSERT_TRUE(robot::WaitUntil(
       [&] { return robot::Text(Item(IDC_STATUS)) == "ｽｸﾘﾌﾟﾄﾌｧｲﾙを保存しました！"; }));
-  EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
-                                       "\\a.dwg\r\nNEW  DXFIN\r\nC:\\data\\b.dxf\r\nSAVE\r\n" +
-                                       out + "\\b.dwg\r\n");
+  EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\n" + a + "\r\nSAVE\r\n" + out +
+                                       "\\a.dwg\r\nNEW  DXFIN\r\n" + b + "\r\nSAVE\r\n" + out +
+                                       "\\b.dwg\r\n");
   EXPECT_EQ(robot::Text(Item(IDC_DESTINATION)), out + "\\");
 
   robot::ChooseMenuCommand(main_, ID_APP_EXIT);
@@ -48,7 +50,8 @@ TEST_F(RunningTool, MissingTemplateFileEndsWithStatusOne) {
   ::DeleteFileA((install_ / "tewoc.ini").c_str());
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
-  Prepare(out, {"C:\\data\\a.dxf"});
+  WriteFileBytes(install_ / "a.dxf", "");
+  Prepare(out, {install_ / "a.dxf"});
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "batch.scr";
   SaveAs(script);

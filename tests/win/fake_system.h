@@ -30,6 +30,7 @@ class FakeSystem final : public ISystem {
   // As the system counts, unless editsCountBytes makes each edit asked
   // about count its selection in bytes, as Windows' ANSI edits do.
   bool EditCountsCharacters(HWND edit) override;
+  const tewo::ProgramCalls& Programs() override { return programs ? *programs : systemPrograms_; }
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }
 
   // Answers of the user; a dialog without an answer is cancelled. The file
@@ -45,6 +46,8 @@ class FakeSystem final : public ISystem {
   const tewo::FileCalls* files = nullptr;  // null: the system's own
   bool editsCountBytes = false;
   tewo::FileCalls system_;
+  const tewo::ProgramCalls* programs = nullptr;  // null: the system's own
+  tewo::ProgramCalls systemPrograms_;
 
   std::vector<UINT> beeps;
   std::vector<ShownMessage> messages;

@@ -27,10 +27,28 @@ struct SaveDialogCall {
   std::string currentDirectory;
 };
 
+// The drawings these tests name are not on disk: unless told otherwise, no
+// folder but the test's own is listed, and every file looked at alone is there.
+struct SourcesThere : tewo::FileCalls {
+  std::wstring ownFolder;
+  bool pretend = true;
+  HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
+    const bool listed = !pretend || std::wstring_view(pattern).rfind(ownFolder, 0) == 0;
+    if (!listed) ::SetLastError(ERROR_PATH_NOT_FOUND);
+    return listed ? FileCalls::FindFirst(pattern, data) : INVALID_HANDLE_VALUE;
+  }
+  BOOL AttributeDataWide(const wchar_t* path, WIN32_FILE_ATTRIBUTE_DATA* data) const override {
+    *data = {};
+    return pretend || FileCalls::AttributeDataWide(path, data);
+  }
+};
+
 class SaveScriptTest : public MainDialogTest {
  protected:
   void SetUp() override {
     MainDialogTest::SetUp();
+    sourcesThere_.ownFolder = WidePath(folder_.path());
+    fake_->files = &sourcesThere_;
     WriteFileBytes(folder_ / "tewoc.ini", FactoryTemplateFile());
     ::CreateDirectoryA(Destination().c_str(), nullptr);
     ::CreateDirectoryA(ScriptFolder().c_str(), nullptr);
@@ -64,6 +82,7 @@ class SaveScriptTest : public MainDialogTest {
   void Save() { Click(IDC_SAVE_SCRIPT); }
 
   std::vector<SaveDialogCall> calls_;
+  SourcesThere sourcesThere_;
 };
 
 TEST_F(SaveScriptTest, DxfToDwgWithFactoryTemplates) {
@@ -300,13 +319,16 @@ TEST_F(SaveScriptTest, SameNamesAreSelectedAndTheCheckLeavesTheStatus) {
 
 // The destination refused for access: its listing (refused > 0) and each
 // look at an output (refused > 1).
-struct RefusingCalls : tewo::FileCalls {
+struct RefusingCalls : SourcesThere {
   int refused = 0;
   HANDLE FindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* data) const override {
-    return refused > 0 ? Denied(INVALID_HANDLE_VALUE) : FileCalls::FindFirst(pattern, data);
+    return refused > 0 ? Denied(INVALID_HANDLE_VALUE) : SourcesThere::FindFirst(pattern, data);
   }
   DWORD AttributesWide(const wchar_t* path) const override {
     return refused > 1 ? Denied(INVALID_FILE_ATTRIBUTES) : FileCalls::AttributesWide(path);
+  }
+  BOOL AttributeDataWide(const wchar_t* path, WIN32_FILE_ATTRIBUTE_DATA* data) const override {
+    return refused > 1 && !pretend ? Denied(FALSE) : SourcesThere::AttributeDataWide(path, data);
   }
   template <class T>
   static T Denied(T failure) {
@@ -379,6 +401,34 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
     EXPECT_TRUE(!question || questions[0].text.rfind(question, 0) == 0);
     ::DeleteFileW(file.c_str());
   }
+
+  // Drawings that are gone stop AutoCAD at their OPEN: they are selected and
+  // the user asked first, also when their folder cannot be listed (1), and
+  // when neither it nor they can be looked at (2). A look-alike is no match.
+  const std::string src = folder_ / "src\\";
+  ::CreateDirectoryA(src.c_str(), nullptr);
+  WriteFileBytes(src + "a.dxf", "drawing");
+  WriteFileBytes(WidePath(src) + L"Stra\u00DFe.dxf", "drawing");
+  dialog_->SourceList().ResetContent();
+  AddEntries({src + "A.DXF", src + "gone.dxf", "Q:\\gone\\b.dxf", src + "Strase.dxf"});
+  calls.pretend = false;
+  answer = IDCANCEL;
+  const int saveDialogs = fake_->saveDialogs;
+  for (const auto& [refused, question] :
+       {std::pair<int, const char*>{
+            0,
+            "変換元ﾌｧｲﾙが3個見つかりません。\nAutoCADが途中で止まります。ｽｸﾘﾌﾟﾄを保存しますか？"},
+        {1, "変換元ﾌｧｲﾙが3個見つかりません。\n"},
+        {2, "変換元ﾌｧｲﾙを確認できませんでした。\nないﾌｧｲﾙがあるとAutoCADが途中で止まります。"}}) {
+    calls.refused = refused;
+    questions.clear();
+    Save();
+    ASSERT_EQ(questions.size(), 1u) << refused;
+    EXPECT_EQ(questions[0].text.rfind(question, 0), 0u) << refused;
+    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3})) << refused;  // (2) leaves the selection
+    EXPECT_EQ(::GetFocus(), Item(IDC_SOURCE_LIST));
+  }
+  EXPECT_EQ(fake_->saveDialogs, saveDialogs);
   fake_->files = nullptr;
 }
 
@@ -487,6 +537,49 @@ TEST_F(SaveScriptTest, EntriesAreTrimmedAndLongPathsWrittenWhole) {
   EXPECT_EQ(ReadFileBytes(script), "NEW  DXFIN\r\nC:\\data\\a.dxf\r\nSAVE\r\n" + out +
                                        "a.dwg\r\nNEW  DXFIN\r\nC:\\data\\" + longName +
                                        ".dxf\r\nSAVE\r\n" + out + longName + ".dwg\r\n");
+}
+
+// An output counts when it is there and not older than the script saved last;
+// the destination is checked and looked at as for the save.
+TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
+  const std::string out = Destination() + "\\", script = ScriptFolder() + "\\s.scr";
+  WriteFileBytes(out + "b.dwg", "older than the script");
+  ::Sleep(50);
+  WriteFileBytes(script, "script");
+  ::Sleep(50);
+  WriteFileBytes(out + "a.dwg", "");
+  WriteFileBytes(out + "D.DWG", "another letter case; c.dwg is missing");
+  AddEntries({"C:\\s\\a.dxf", "C:\\s\\b.dxf", "C:\\s\\c.dxf", "C:\\s\\d.dxf"});
+  RefusingCalls calls;
+  calls.pretend = false;
+  fake_->files = &calls;
+  fake_->onMessage = [](const ShownMessage&) { return IDNO; };
+  const std::string ask = "未変換の図面だけをﾘｽﾄに残しますか？";
+  const std::string noTimes =
+      "変換済み 3個 / 未変換 1個\n保存したｽｸﾘﾌﾟﾄがないため時刻は比較していません";
+  // destination, script saved, refusals, status after, selection after, message
+  const std::tuple<std::string, bool, int, std::string, std::vector<int>, std::string> rows[] = {
+      {out, true, 0, "変換済み 2個 / 未変換 2個", {1, 2}, ask},
+      {out, true, 1, "変換済み 2個 / 未変換 2個", {1, 2}, ask},
+      {out, false, 0, noTimes, {2}, ask},
+      {out, true, 2, "old", {0}, "変換先のﾌｧｲﾙを確認できませんでした！"},
+      {" ", true, 0, "old", {0}, "変換先ﾌｫﾙﾀﾞが指定されていません！"},
+      {out + "no", true, 0, "old", {0}, "変換先ﾌｫﾙﾀﾞが存在しないか又は書き込み禁止です！"},
+  };
+  for (const auto& [destination, saved, refused, status, selected, message] : rows) {
+    SetText(IDC_DESTINATION, destination);
+    dialog_->lastScriptPath = saved ? script : "";
+    calls.refused = refused;
+    fake_->messages.clear();
+    SetText(IDC_STATUS, "old");
+    dialog_->SourceList().SetSel(-1, false);
+    dialog_->SourceList().SetSel(0);
+    Command(ID_CHECK_RESULTS);
+    EXPECT_EQ(Text(IDC_STATUS), status) << status;
+    EXPECT_EQ(Selected(), selected) << status;
+    EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{message}) << status;
+    EXPECT_EQ(dialog_->SourceList().GetCount(), 4);
+  }
 }
 
 }  // namespace
