@@ -64,11 +64,11 @@ TEST(ReadSettingsFile, LinesAndLimits) {
 TEST(WriteSettingsFile, SixLines) {
   const std::string longFolder = "D:\\" + std::string(400, 'x') + "\\";
   const std::pair<SettingsToWrite, std::string> cases[] = {
-      {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
+      {{"0", ConversionMode::DxfToDwg, "", "", "", false, ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
       {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", true,
         "D:\\acad.exe"},
        "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n1\r\nD:\\acad.exe\r\n"},
-      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   "},
+      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   ", false, ""},
        "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n0\r\n"},
   };
   TempDir dir;
