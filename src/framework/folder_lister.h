@@ -10,4 +10,7 @@
 // The entries of the folder at path (ANSI), through calls. Not readable when
 // the folder cannot be listed to its end; an empty drive's root is readable
 // and empty. Past the classic path limit the long form of the path is used.
-tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls);
+// The folder's identity is read only when asked for: it costs an open of the
+// folder of its own.
+tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls,
+                               bool withIdentity = true);

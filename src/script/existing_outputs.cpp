@@ -27,7 +27,7 @@ std::wstring FoldedWide(std::wstring name) {
 // whenever an output's name folds alike. Nothing when the folder cannot be
 // listed to its end.
 std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls, const std::string& folder) {
-  FolderListing listing = ListFolder(folder, calls);
+  FolderListing listing = ListFolder(folder, calls, false);
   if (!listing.readable) return std::nullopt;
   std::vector<std::string> names;
   names.reserve(listing.entries.size());
