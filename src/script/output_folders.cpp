@@ -59,7 +59,7 @@ std::vector<OutputFolder> GroupOutputFolders(const std::vector<std::string>& ent
       if (added) folders.push_back({kept, {}});
       current = at->second;
     }
-    folders[current].entries.push_back(entry);
+    folders[current].entries.emplace_back(entry);
   }
   return folders;
 }

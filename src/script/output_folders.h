@@ -22,7 +22,7 @@ namespace tewo {
 // by the count of existing outputs and the making of folders.
 struct OutputFolder {
   std::string_view kept;  // the kept folders, ending in "\"; empty for the destination itself
-  std::vector<std::string> entries;
+  std::vector<std::string_view> entries;  // views of the list's entries
 };
 
 // The output folders of entries under plan; folder names compare as the

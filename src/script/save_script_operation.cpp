@@ -144,8 +144,10 @@ bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std
   {
     const CWaitCursor wait;
     const FileCalls& calls = AfxGetApp()->System().Files();
-    existing = window.keepTree ? CountExistingKeptOutputs(calls, window.mode, folders, destination)
-                               : CountExistingOutputsIn(calls, window.mode, entries, destination);
+    existing = window.keepTree
+                   ? CountExistingKeptOutputs(calls, window.mode, folders, destination)
+                   : CountExistingOutputsIn(calls, window.mode, {entries.begin(), entries.end()},
+                                            destination);
   }
   if (existing == 0) return true;
   std::string question = kOutputsUnknown;
