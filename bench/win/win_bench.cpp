@@ -166,15 +166,15 @@ TEST_F(MainDialogTest, SpeedBesideAPlainListBox) {
     EXPECT_LE(f->tool / f->plain, 1.5) << f->what;
   }
   std::printf("%-26s %8.1f\n", save.what, save.tool);
-  // Making 100 folders costs more under Wine than the whole flat save: the
-  // kept save is held to the goal less that cost, which no tool avoids.
-  const double beyond = (kept.tool - folders.tool) / kept.plain;
+  // The kept save is held to the goal as it is, folders made and all. Making
+  // 100 folders costs about as much under Wine as the whole flat save, so
+  // the figure less that cost, which no tool avoids, is shown beside it.
   std::printf("%-26s %8.1f  %8.1f  %5.2f\n", kept.what, kept.tool, kept.plain,
               kept.tool / kept.plain);
   std::printf("%-26s %8.1f\n", folders.what, folders.tool);
   std::printf("%-26s %8.1f  %8.1f  %5.2f\n", "  less the folders' cost", kept.tool - folders.tool,
-              kept.plain, beyond);
-  EXPECT_LE(beyond, 1.5);
+              kept.plain, (kept.tool - folders.tool) / kept.plain);
+  EXPECT_LE(kept.tool / kept.plain, 1.5) << kept.what;
   EXPECT_LE(save.tool, 200.0);
 }
 

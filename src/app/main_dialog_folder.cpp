@@ -21,6 +21,17 @@ namespace {
 // More drawings than this are added only after the user has seen how many.
 constexpr std::size_t kAskAbove = 10000;
 
+// On a local drive every link is a reparse point that the listing shows, so
+// no folder can be reached twice; a network server may follow a link itself,
+// so there each folder's identity is asked for, at an open of its own.
+bool MayReachAFolderTwice(const std::string& folder, const tewo::FileCalls& calls) {
+  if (folder.size() < 3 || folder[1] != ':') return true;
+  const wchar_t root[] = {static_cast<wchar_t>(folder[0]), L':', L'\\', L'\0'};
+  const UINT type = calls.DriveType(root);
+  return type != DRIVE_FIXED && type != DRIVE_REMOVABLE && type != DRIVE_CDROM &&
+         type != DRIVE_RAMDISK;
+}
+
 // What was passed over and why, on the status label's second line; empty
 // when nothing was.
 std::string SkippedLine(const tewo::FolderDrawings& found) {
@@ -69,7 +80,9 @@ void CMainDialog::OnAddFolder() {
     const tewo::FileCalls& calls = system.Files();
     found = tewo::FindFolderDrawings(
         {folder.text, answer == IDYES, Mode(), tewo::kMaxPathChars, &listed},
-        [&calls](const std::string& path) { return ListFolder(path, calls); });
+        [&calls, identities = MayReachAFolderTwice(folder.text, calls)](const std::string& path) {
+          return ListFolder(path, calls, identities);
+        });
   }
   if (found.paths.size() > kAskAbove &&
       system.MessageBox(

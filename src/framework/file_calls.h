@@ -50,6 +50,8 @@ class FileCalls {
     ::CloseHandle(folder);
     return told;
   }
+  // What kind of drive the root ("C:\\") is on.
+  virtual UINT DriveType(const wchar_t* root) const { return ::GetDriveTypeW(root); }
   // The wait before a call is tried again.
   virtual void Pause(DWORD milliseconds) const { ::Sleep(milliseconds); }
   // One folder, whose parent must exist (the output folders of a kept tree).

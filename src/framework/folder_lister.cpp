@@ -59,10 +59,11 @@ void Add(tewo::FolderListing& listing, const WIN32_FIND_DATAW& data) {
 
 }  // namespace
 
-tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls) {
+tewo::FolderListing ListFolder(const std::string& path, const tewo::FileCalls& calls,
+                               bool withIdentity) {
   tewo::FolderListing listing;
   BY_HANDLE_FILE_INFORMATION info{};
-  if (calls.FolderInformation(LongForm(ToWide(path)).c_str(), &info)) {
+  if (withIdentity && calls.FolderInformation(LongForm(ToWide(path)).c_str(), &info)) {
     listing.identity = {info.dwVolumeSerialNumber,
                         (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
   }

@@ -27,7 +27,7 @@ std::wstring FoldedWide(std::wstring name) {
 // whenever an output's name folds alike. Nothing when the folder cannot be
 // listed to its end.
 std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls, const std::string& folder) {
-  FolderListing listing = ListFolder(folder, calls);
+  FolderListing listing = ListFolder(folder, calls, false);
   if (!listing.readable) return std::nullopt;
   std::vector<std::string> names;
   names.reserve(listing.entries.size());
@@ -44,10 +44,10 @@ std::optional<std::vector<std::string>> NamesIn(const FileCalls& calls, const st
 // The outputs looked at one by one. Nothing when one of them cannot be told
 // to exist or not.
 std::optional<std::size_t> CountOneByOne(const FileCalls& calls, ConversionMode mode,
-                                         const std::vector<std::string>& entries,
+                                         const std::vector<std::string_view>& entries,
                                          const std::string& destination) {
   std::size_t count = 0;
-  for (const std::string& entry : entries) {
+  for (const std::string_view entry : entries) {
     const std::wstring output = ToWide(DestinationPath(entry, destination, NewExtension(mode)));
     if (calls.AttributesWide(output.c_str()) != INVALID_FILE_ATTRIBUTES) {
       ++count;
@@ -62,7 +62,7 @@ std::optional<std::size_t> CountOneByOne(const FileCalls& calls, ConversionMode 
 }  // namespace
 
 std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,
-                                                  const std::vector<std::string>& entries,
+                                                  const std::vector<std::string_view>& entries,
                                                   const std::string& destination) {
   if (const auto names = NamesIn(calls, destination)) {
     return CountExistingOutputs(mode, entries, *names);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/file_calls.h"
@@ -23,7 +24,7 @@ namespace tewo {
 // looked at on its own. Nothing when even that cannot tell whether an output
 // exists: the tool could not look, which is never taken for "none".
 std::optional<std::size_t> CountExistingOutputsIn(const FileCalls& calls, ConversionMode mode,
-                                                  const std::vector<std::string>& entries,
+                                                  const std::vector<std::string_view>& entries,
                                                   const std::string& destination);
 
 }  // namespace tewo

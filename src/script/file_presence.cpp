@@ -58,7 +58,7 @@ bool NotThere(DWORD error) {
 bool LookInListing(const FileCalls& calls, const FolderGroup& group,
                    const std::vector<std::string>& paths, std::vector<FileState>& states) {
   if (group.folder.empty()) return false;
-  FolderListing listing = ListFolder(group.folder, calls);
+  FolderListing listing = ListFolder(group.folder, calls, false);
   if (!listing.readable) return false;
   std::unordered_map<std::string, std::uint64_t> files;
   files.reserve(listing.entries.size());

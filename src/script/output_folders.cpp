@@ -15,27 +15,6 @@ namespace tewo {
 
 namespace {
 
-// The entries whose outputs share one folder below the destination.
-struct FolderGroup {
-  std::string_view kept;  // the kept folders, ending in "\"; empty for the destination itself
-  std::vector<std::string> entries;
-};
-
-// The distinct output folders in the order of their first entries; folder
-// names compare as the file system compares them.
-std::vector<FolderGroup> GroupByFolder(const std::vector<std::string>& entries,
-                                       const OutputPlan& plan) {
-  std::vector<FolderGroup> groups;
-  std::unordered_map<std::string, std::size_t> index;
-  for (const std::string& entry : entries) {
-    const std::string_view kept = KeptFolders(TrimBlanksView(entry), plan.keptFrom);
-    const auto [at, added] = index.try_emplace(FoldCase(kept), groups.size());
-    if (added) groups.push_back({kept, {}});
-    groups[at->second].entries.push_back(entry);
-  }
-  return groups;
-}
-
 // The end of the first folder of kept ("a\\" of "a\\b\\"), its separator included.
 std::size_t FirstFolderEnd(std::string_view kept) {
   std::size_t i = 0;
@@ -48,7 +27,7 @@ std::size_t FirstFolderEnd(std::string_view kept) {
 // that is not there. Nothing when the destination cannot be listed.
 std::optional<std::unordered_set<std::string>> TopFolders(const FileCalls& calls,
                                                           const std::string& destination) {
-  const FolderListing listing = ListFolder(destination, calls);
+  const FolderListing listing = ListFolder(destination, calls, false);
   if (!listing.readable) return std::nullopt;
   std::unordered_set<std::string> folders;
   for (const FolderEntry& entry : listing.entries) {
@@ -63,13 +42,34 @@ bool IsFolder(DWORD attributes) {
 
 }  // namespace
 
+std::vector<OutputFolder> GroupOutputFolders(const std::vector<std::string>& entries,
+                                             const OutputPlan& plan) {
+  std::vector<OutputFolder> folders;
+  std::unordered_map<std::string, std::size_t> index;
+  std::string folded;  // reused: folding allocates only for a new folder
+  std::size_t current = 0;
+  for (const std::string& entry : entries) {
+    const std::string_view kept = KeptFolders(TrimBlanksView(entry), plan.keptFrom);
+    // The entries of one folder mostly come together: the same bytes are the
+    // same folder without a fold or a look-up.
+    if (folders.empty() || kept != folders[current].kept) {
+      folded.assign(kept);
+      FoldCaseInPlace(folded);
+      const auto [at, added] = index.try_emplace(folded, folders.size());
+      if (added) folders.push_back({kept, {}});
+      current = at->second;
+    }
+    folders[current].entries.emplace_back(entry);
+  }
+  return folders;
+}
+
 std::optional<std::size_t> CountExistingKeptOutputs(const FileCalls& calls, ConversionMode mode,
-                                                    const std::vector<std::string>& entries,
-                                                    const OutputPlan& plan,
+                                                    const std::vector<OutputFolder>& folders,
                                                     const std::string& destination) {
   const auto topFolders = TopFolders(calls, destination);
   std::size_t count = 0;
-  for (const FolderGroup& group : GroupByFolder(entries, plan)) {
+  for (const OutputFolder& group : folders) {
     const std::string folder = destination + std::string(group.kept);
     const std::size_t firstEnd = group.kept.empty() ? 0 : FirstFolderEnd(group.kept);
     if (topFolders && firstEnd != 0) {
@@ -93,14 +93,14 @@ std::optional<std::size_t> CountExistingKeptOutputs(const FileCalls& calls, Conv
   return count;
 }
 
-MadeFolders MakeOutputFolders(const FileCalls& calls, const std::vector<std::string>& entries,
-                              const OutputPlan& plan, const std::string& destination) {
+MadeFolders MakeOutputFolders(const FileCalls& calls, const std::vector<OutputFolder>& folders,
+                              const std::string& destination) {
   MadeFolders result;
   // Folded folders already there or made; those right below the destination
   // that are there come from one listing.
   std::unordered_set<std::string> seen =
       TopFolders(calls, destination).value_or(std::unordered_set<std::string>{});
-  for (const FolderGroup& group : GroupByFolder(entries, plan)) {
+  for (const OutputFolder& group : folders) {
     const std::string_view kept = group.kept;
     std::size_t start = 0;  // of the folder's own name in kept
     for (std::size_t i = 0; i < kept.size(); i += CharLength(kept, i)) {

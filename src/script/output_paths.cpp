@@ -66,13 +66,23 @@ OutputPlan PlanOutputs(const std::vector<std::string>& entries, bool keepTree,
 
   std::size_t common = firstFolder.size();  // the deepest folder of all entries so far
   std::string folder;                       // reused: one allocation for the whole list
+  // The entries of one folder mostly come together, and an entry in the same
+  // folder as the one before it changes nothing but, perhaps, otherRoots.
+  std::string_view previous;
+  bool previousOther = false;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string_view entry = TrimBlanksView(entries[i]);
     const std::size_t folderEnd = NameStart(entry);
-    folder.assign(entry.substr(0, folderEnd));
+    if (i != 0 && entry.substr(0, folderEnd) == previous) {
+      if (previousOther) plan.otherRoots.push_back(i);
+      continue;
+    }
+    previous = entry.substr(0, folderEnd);
+    folder.assign(previous);
     FoldCaseInPlace(folder);
-    if (RootEnd(entry, folderEnd) != rootEnd ||
-        folder.compare(0, rootEnd, firstFolder, 0, rootEnd) != 0) {
+    previousOther = RootEnd(entry, folderEnd) != rootEnd ||
+                    folder.compare(0, rootEnd, firstFolder, 0, rootEnd) != 0;
+    if (previousOther) {
       plan.otherRoots.push_back(i);
       continue;
     }

@@ -118,6 +118,11 @@ bool RefuseKeptOutputs(const ScriptSaveWindow& window, const std::vector<std::st
   std::string path;
   for (std::size_t i = 0; refused.empty() && i < entries.size(); ++i) {
     const std::string_view entry = TrimBlanksView(entries[i]);
+    // No output has more characters than bytes: most need neither building
+    // nor counting.
+    const std::size_t bytes =
+        destination.size() + KeptPart(entry, outputs.keptFrom).size() + extension.size();
+    if (bytes <= kMaxPathChars) continue;
     path.clear();
     AppendOutputPath(path, entry, outputs.keptFrom, destination, extension);
     if (CharCount(path) > kMaxPathChars) {
@@ -138,14 +143,16 @@ bool RefuseKeptOutputs(const ScriptSaveWindow& window, const std::vector<std::st
 // asked too when the destination could not be looked at. True when the
 // script is to be saved.
 bool AcceptExistingOutputs(const ScriptSaveWindow& window, const std::vector<std::string>& entries,
-                           const OutputPlan& outputs, const std::string& destination) {
+                           const std::vector<OutputFolder>& folders,
+                           const std::string& destination) {
   std::optional<std::size_t> existing;
   {
     const CWaitCursor wait;
     const FileCalls& calls = AfxGetApp()->System().Files();
     existing = window.keepTree
-                   ? CountExistingKeptOutputs(calls, window.mode, entries, outputs, destination)
-                   : CountExistingOutputsIn(calls, window.mode, entries, destination);
+                   ? CountExistingKeptOutputs(calls, window.mode, folders, destination)
+                   : CountExistingOutputsIn(calls, window.mode, {entries.begin(), entries.end()},
+                                            destination);
   }
   if (existing == 0) return true;
   std::string question = kOutputsUnknown;
@@ -243,7 +250,10 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
 
   const ConversionMode mode = window.mode;
   if (!AcceptMissingSources(window, entries)) return;
-  if (!AcceptExistingOutputs(window, entries, outputs, destination)) return;
+  // The outputs' folders, found once for the count and the making.
+  std::vector<OutputFolder> outputFolders;
+  if (window.keepTree) outputFolders = GroupOutputFolders(entries, outputs);
+  if (!AcceptExistingOutputs(window, entries, outputFolders, destination)) return;
   const std::string scriptPath = AskScriptPath(window);
   if (scriptPath.empty()) return;
   window.lastScriptPath = scriptPath;
@@ -267,7 +277,7 @@ void SaveScriptSteps(const ScriptSaveWindow& window) {
   if (window.keepTree) {
     {
       const CWaitCursor wait;
-      folders = MakeOutputFolders(system.Files(), entries, outputs, destination);
+      folders = MakeOutputFolders(system.Files(), outputFolders, destination);
     }
     if (!folders.failed.empty()) {
       ReportMessage(owner, kFolderNotMade + folders.failed);

@@ -113,7 +113,7 @@ std::string DestinationPath(std::string_view source, std::string_view folder,
   return path;
 }
 
-std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
+std::size_t CountExistingOutputs(ConversionMode mode, std::span<const std::string_view> entries,
                                  const std::vector<std::string>& folderNames) {
   std::unordered_set<std::string> existing;
   existing.reserve(folderNames.size());
@@ -121,7 +121,7 @@ std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::str
   const std::string_view extension = NewExtension(mode);
   std::size_t count = 0;
   std::string name;
-  for (const std::string& entry : entries) {
+  for (const std::string_view entry : entries) {
     name.clear();
     AppendOutputPath(name, TrimBlanksView(entry), kFlatOutputs, "", extension);
     FoldCaseInPlace(name);

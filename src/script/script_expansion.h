@@ -3,6 +3,7 @@
 // Output block per source entry.
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,15 @@ std::string DestinationPath(std::string_view source, std::string_view folder,
 // mode's new extension) is among folderNames, the names in the destination
 // folder. Names compare as the file system compares them, a letter in either
 // case alike. One pass over each list.
-std::size_t CountExistingOutputs(ConversionMode mode, const std::vector<std::string>& entries,
+std::size_t CountExistingOutputs(ConversionMode mode, std::span<const std::string_view> entries,
                                  const std::vector<std::string>& folderNames);
+// The same for entries as the list holds them.
+inline std::size_t CountExistingOutputs(ConversionMode mode,
+                                        const std::vector<std::string>& entries,
+                                        const std::vector<std::string>& folderNames) {
+  return CountExistingOutputs(mode, std::vector<std::string_view>(entries.begin(), entries.end()),
+                              folderNames);
+}
 
 using LineSink = std::function<void(std::string_view)>;
 

@@ -22,6 +22,7 @@ struct WindowsFolderCalls : tewo::FileCalls {
   BOOL FindNext(HANDLE find, WIN32_FIND_DATAW* data) const override {
     return Mark(FileCalls::FindNext(find, data), data);
   }
+  UINT DriveType(const wchar_t*) const override { return DRIVE_REMOTE; }  // identities asked
   BOOL FolderInformation(const wchar_t* path, BY_HANDLE_FILE_INFORMATION* info) const override {
     std::wstring folder = path;  // "again" is the project under another path
     if (folder.ends_with(L"\\again")) folder.resize(folder.size() - 6);
