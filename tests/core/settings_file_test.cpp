@@ -25,11 +25,9 @@ std::string Read(const std::string& path) {
   const StoredSettings s = ReadSettingsFile(path);
   auto text = [](const std::optional<std::string>& v) { return v ? *v : std::string("-"); };
   const char* mode = !s.mode ? "-" : *s.mode == ConversionMode::DxfToDwg ? "dxf" : "dwg";
+  const char* tree = !s.keepTree ? "" : *s.keepTree ? "|tree" : "|flat";
   return text(s.restoreSwitch) + "|" + mode + "|" + text(s.destination) + "|" +
-         text(s.sourceFolder) + "|" + text(s.scriptFolder) +
-         (!s.keepTree   ? ""
-          : *s.keepTree ? "|tree"
-                        : "|flat") +
+         text(s.sourceFolder) + "|" + text(s.scriptFolder) + tree +
          (s.lastProgram ? "|" + *s.lastProgram : "");
 }
 
@@ -64,11 +62,11 @@ TEST(ReadSettingsFile, LinesAndLimits) {
 TEST(WriteSettingsFile, SixLines) {
   const std::string longFolder = "D:\\" + std::string(400, 'x') + "\\";
   const std::pair<SettingsToWrite, std::string> cases[] = {
-      {{"0", ConversionMode::DxfToDwg, "", "", ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
+      {{"0", ConversionMode::DxfToDwg, "", "", "", false, ""}, "0\r\n0\r\n\r\n\r\n\r\n0\r\n"},
       {{"1", ConversionMode::DwgToDxf, "  D:\\out\\ ", " C:\\s", "E:\\表\\  ", true,
         "D:\\acad.exe"},
        "1\r\n1\r\nD:\\out\\\r\nC:\\s\r\nE:\\表\\\r\n1\r\nD:\\acad.exe\r\n"},
-      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   "},
+      {{"123456789", ConversionMode::DxfToDwg, longFolder, "a b", "   ", false, ""},
        "123456789\r\n0\r\n" + longFolder + "\r\na b\r\n\r\n0\r\n"},
   };
   TempDir dir;

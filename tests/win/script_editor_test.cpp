@@ -161,10 +161,9 @@ TEST_P(EachUnit, SelectionsFindsAndReplacementsInBytes) {
   press(IDOK);
   EXPECT_EQ(Status(), kNotFound);
   const std::string head = "Shift-JISで保存できない文字があります。\n";
-  EXPECT_EQ(
-      fake_->MessageTexts(),
-      (GetParam() ? std::vector<std::string>{head + "置換後の文字列: ?"}
-                  : std::vector<std::string>{head + "置換後の文字列: ?", head + "1行目: ? open"}));
+  std::vector<std::string> refused{head + "置換後の文字列: ?", head + "1行目: ? open"};
+  if (GetParam()) refused.pop_back();  // bytes hold "e open"
+  EXPECT_EQ(fake_->MessageTexts(), refused);
 }
 
 // Typed as an input method hands it on, "ア" and "é" arrive whole in every
