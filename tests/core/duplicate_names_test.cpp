@@ -41,10 +41,9 @@ TEST(FindDuplicateNames, EveryEntrySharingANameIsSelected) {
 // below source folder, and the entries flagged: those off the first entry's
 // drive or share when there is no base folder, else the duplicates.
 TEST(PlanOutputs, BaseFolderRelativeOutputsAndDuplicates) {
-  using Texts = std::vector<std::string>;
   const struct {
     const char* source;
-    Texts entries, outputs;
+    std::vector<std::string> entries, outputs;
     std::vector<std::size_t> flagged;
   } kRows[] = {
       {"C:\\p\\",
@@ -65,10 +64,9 @@ TEST(PlanOutputs, BaseFolderRelativeOutputsAndDuplicates) {
   };
   for (const auto& row : kRows) {
     const OutputPlan plan = PlanOutputs(row.entries, true, row.source);
-    Texts outputs;
-    for (std::size_t i = 0; plan.otherRoots.empty() && i < row.entries.size(); ++i) {
+    std::vector<std::string> outputs;
+    for (std::size_t i = 0; plan.otherRoots.empty() && i < row.entries.size(); ++i)
       outputs.push_back(OutputPath(plan, row.entries[i], "", ConversionMode::DwgToDxf));
-    }
     EXPECT_EQ(outputs, row.outputs) << row.entries[0];
     EXPECT_EQ(plan.otherRoots.empty() ? FindDuplicateOutputs(row.entries, plan.keptFrom)
                                       : plan.otherRoots,

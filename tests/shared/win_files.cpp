@@ -100,8 +100,8 @@ void RemoveTreeWide(const std::wstring& path) {
 
 void RemoveTree(const std::string& path) { RemoveTreeWide(WidePath(path)); }
 
-std::vector<std::string> WriteTree(const std::string& folder, const std::string& names,
-                                   const std::string& bytes) {
+std::vector<std::string> WriteTree(const std::string& folder, const std::string& bytes,
+                                   const std::string& names) {
   std::vector<std::string> files;
   for (std::size_t at = 0, end = 0; at <= names.size(); at = end + 1) {
     end = std::min(names.find('|', at), names.size());

@@ -36,8 +36,8 @@ std::string ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::string& path);
 // Writes bytes to each "|"-separated name below folder, making the folders on
 // the way; a name ending in "\" is a folder alone. The files' paths, in order.
-std::vector<std::string> WriteTree(const std::string& folder, const std::string& names,
-                                   const std::string& bytes);
+std::vector<std::string> WriteTree(const std::string& folder, const std::string& bytes,
+                                   const std::string& names);
 
 // True when a writer left a new file ("~" and hex digits) in folder.
 bool NewFileLeftIn(const std::string& folder);

@@ -57,8 +57,7 @@ BOOL AnswerInAnsi(OPENFILENAMEW& wide, const std::function<BOOL(OPENFILENAMEA&)>
 
 const char kByteEdit[] = "tewo.byteEdit";
 
-// Windows' ANSI edit over this system's, which counts characters: its
-// selection is given and taken in bytes.
+// Windows' ANSI edit over this system's, which counts characters: selections in bytes.
 LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
   const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEdit));
   if (message != EM_GETSEL && message != EM_SETSEL)

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A registry of the test's own under HKEY_LOCAL_MACHINE, and the programs
-// that would have been started ("program|command line|folder").
+// A registry under HKEY_LOCAL_MACHINE, and the programs started ("program|command line|folder").
 struct FakePrograms : tewo::ProgramCalls {
   std::vector<std::wstring> SubkeyNames(const std::wstring& key) const override {
     std::vector<std::wstring> names;
@@ -43,10 +42,9 @@ const std::wstring kAcad = L"SOFTWARE\\Autodesk\\AutoCAD\\";
 
 TEST(AutoCadInstallations, NewestFirstWhereTheProgramIsThere) {
   TempFolder folder;
-  WriteTree(folder / "",
+  WriteTree(folder / "", "stand-in",
             "a2018\\acad.exe|a2024\\acad.exe|a2023\\acad.exe|lt2023\\acadlt.exe|r9\\acad.exe|"
-            "ltasfull\\acad.exe|empty\\",
-            "stand-in");
+            "ltasfull\\acad.exe|empty\\");
   const std::wstring lt = L"SOFTWARE\\Autodesk\\AutoCAD LT\\", root = WidePath(folder / "");
   // key, value name of the folder, folder, product name
   const std::tuple<std::wstring, std::wstring, std::wstring, std::wstring> rows[] = {
@@ -112,10 +110,9 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
   Command(ID_RUN_AUTOCAD);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{"先にｽｸﾘﾌﾟﾄを保存してください。"});
 
-  WriteTree(folder_ / "",
+  WriteTree(folder_ / "", FactoryTemplateFile(),
             "out\\|scripts\\|acad\\acad.exe|acad\\picked.exe|acad25\\acad.exe|src\\a.dxf|"
-            "src\\b.dxf|src\\c.dxf|tewoc.ini",
-            FactoryTemplateFile());
+            "src\\b.dxf|src\\c.dxf|tewoc.ini");
   const std::string acad = folder_ / "acad\\acad.exe", other = folder_ / "acad\\picked.exe";
   const std::string src = folder_ / "src\\", out = folder_ / "out\\";
   AddEntries({src + "a.dxf", src + "b.dxf", src + "c.dxf"});
@@ -166,7 +163,7 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
   EXPECT_EQ(registry.started.back().rfind(WidePath(acad) + L"|", 0), 0u);
 
   // The stand-in converts a and c; b stops it.
-  WriteTree(out, "a.dwg|c.dwg", "");
+  WriteTree(out, "", "a.dwg|c.dwg");
   fake_->messages.clear();
   fake_->onMessage = [](const ShownMessage&) { return IDYES; };
   Command(ID_CHECK_RESULTS);

@@ -401,7 +401,7 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   // the user asked first, also when their folder cannot be listed (1), and
   // when neither it nor they can be looked at (2). A look-alike is no match.
   const std::string src = folder_ / "src\\";
-  WriteTree(src, "a.dxf", "drawing");
+  WriteTree(src, "drawing", "a.dxf");
   WriteFileBytes(WidePath(src) + L"Stra\u00DFe.dxf", "drawing");
   dialog_->SourceList().ResetContent();
   AddEntries({src + "A.DXF", src + "gone.dxf", "Q:\\gone\\b.dxf", src + "Strase.dxf"});
@@ -541,8 +541,7 @@ TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
   ::Sleep(50);
   WriteFileBytes(script, "script");
   ::Sleep(50);
-  WriteFileBytes(out + "a.dwg", "");
-  WriteFileBytes(out + "D.DWG", "another letter case; c.dwg is missing");
+  WriteTree(out, "", "a.dwg|D.DWG");  // D: another letter case; c.dwg is missing
   AddEntries({"C:\\s\\a.dxf", "C:\\s\\b.dxf", "C:\\s\\c.dxf", "C:\\s\\d.dxf"});
   RefusingCalls calls;
   calls.pretend = false;
@@ -593,12 +592,12 @@ TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
   const std::string proj = folder_ / "p", out = Destination() + "\\";
   std::vector<std::string> entries;
   const auto addDrawings = [&](const std::string& names) {
-    entries = WriteTree(proj + "\\", names, "drawing");
+    entries = WriteTree(proj + "\\", "drawing", names);
     dialog_->SourceList().ResetContent();
     AddEntries(entries);
   };
   addDrawings("1F\\平面図.dwg|2F\\平面図.dwg|表紙.dwg");
-  WriteTree(out, "1F\\平面図.dxf", "converted before");
+  WriteTree(out, "converted before", "1F\\平面図.dxf");
   ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
   dialog_->sourceFolder = proj + "\\";
   SetText(IDC_DESTINATION, Destination());
@@ -624,7 +623,7 @@ TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
   };
   for (const auto& [names, destination, failingCall, message, selected, folders] : kRows) {
     RemoveTree(Destination());
-    WriteTree(destination, "f", "a file where a folder is needed");
+    WriteTree(destination, "a file where a folder is needed", "f");
     FolderCalls calls;
     calls.failingCall = failingCall;
     fake_->files = &calls;

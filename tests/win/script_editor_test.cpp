@@ -119,8 +119,7 @@ TEST_F(EditorTest, TypingStopsAtTheBytesTheEditorLoads) {
   EXPECT_EQ(loaded->text.size(), typed.size());
 }
 
-// Run with a text area that counts characters, then with one that counts
-// bytes, as Windows' ANSI edits do.
+// Once with edits that count characters, then with ones that count bytes as Windows' ANSI edits do.
 class EachUnit : public EditorTest, public ::testing::WithParamInterface<bool> {};
 INSTANTIATE_TEST_SUITE_P(CharactersThenBytes, EachUnit, ::testing::Bool());
 
