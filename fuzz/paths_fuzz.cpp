@@ -52,13 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
   const auto& [a, b, c] = names;
   auto sign = [](int order) { return (order > 0) - (order < 0); };
+  const int ab = tewo::CompareInNameOrder(a, b), bc = tewo::CompareInNameOrder(b, c),
+            ac = tewo::CompareInNameOrder(a, c);
   FUZZ_CHECK(tewo::CompareInNameOrder(a, a) == 0);
-  FUZZ_CHECK(sign(tewo::CompareInNameOrder(a, b)) == -sign(tewo::CompareInNameOrder(b, a)));
-  if (tewo::CompareInNameOrder(a, b) <= 0 && tewo::CompareInNameOrder(b, c) <= 0) {
-    FUZZ_CHECK(tewo::CompareInNameOrder(a, c) <= 0);
-  }
-  if (tewo::CompareInNameOrder(a, b) == 0 && tewo::CompareInNameOrder(b, c) == 0) {
-    FUZZ_CHECK(tewo::CompareInNameOrder(a, c) == 0);
-  }
+  FUZZ_CHECK(sign(ab) == -sign(tewo::CompareInNameOrder(b, a)));
+  if (ab <= 0 && bc <= 0) FUZZ_CHECK(ab == 0 && bc == 0 ? ac == 0 : ac <= 0);
   return 0;
 }

@@ -25,11 +25,9 @@ std::string Read(const std::string& path) {
   const StoredSettings s = ReadSettingsFile(path);
   auto text = [](const std::optional<std::string>& v) { return v ? *v : std::string("-"); };
   const char* mode = !s.mode ? "-" : *s.mode == ConversionMode::DxfToDwg ? "dxf" : "dwg";
+  const char* tree = !s.keepTree ? "" : *s.keepTree ? "|tree" : "|flat";
   return text(s.restoreSwitch) + "|" + mode + "|" + text(s.destination) + "|" +
-         text(s.sourceFolder) + "|" + text(s.scriptFolder) +
-         (!s.keepTree   ? ""
-          : *s.keepTree ? "|tree"
-                        : "|flat") +
+         text(s.sourceFolder) + "|" + text(s.scriptFolder) + tree +
          (s.lastProgram ? "|" + *s.lastProgram : "");
 }
 

@@ -14,8 +14,7 @@ const char kFindDialogTitle[] = "検索";
 
 TEST_F(RunningTool, EditorShowsEditsAndSavesTheScriptAndReplacesThroughTheRealDialog) {
   const TempFolder outFolder("_out");
-  for (const char* drawing : {"a.dxf", "b.dxf"}) WriteFileBytes(install_ / drawing, "");
-  Prepare(outFolder.path(), {install_ / "a.dxf", install_ / "b.dxf"});
+  Prepare(outFolder.path(), WriteTree(install_ / "", "", "a.dxf|b.dxf"));
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "edit me.scr";
   SaveAs(script);

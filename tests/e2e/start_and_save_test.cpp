@@ -27,8 +27,7 @@ TEST_F(RunningTool, SavesAScriptThroughTheRealSaveDialog) {
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
   const std::string a = install_ / "a.dxf", b = install_ / "b.dxf";
-  for (const std::string& drawing : {a, b}) WriteFileBytes(drawing, "");
-  Prepare(out, {a, b});
+  Prepare(out, WriteTree(install_ / "", "", "a.dxf|b.dxf"));
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "batch.scr";
   std::string proposed;
@@ -50,8 +49,7 @@ TEST_F(RunningTool, MissingTemplateFileEndsWithStatusOne) {
   ::DeleteFileA((install_ / "tewoc.ini").c_str());
   const TempFolder outFolder("_out");
   const std::string out = outFolder.path();
-  WriteFileBytes(install_ / "a.dxf", "");
-  Prepare(out, {install_ / "a.dxf"});
+  Prepare(out, WriteTree(install_ / "", "", "a.dxf"));
   const TempFolder scriptFolder("_scripts");
   const std::string script = scriptFolder / "batch.scr";
   SaveAs(script);

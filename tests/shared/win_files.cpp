@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 
 TempFolder::TempFolder(const std::string& label) {
@@ -98,6 +99,19 @@ void RemoveTreeWide(const std::wstring& path) {
 }  // namespace
 
 void RemoveTree(const std::string& path) { RemoveTreeWide(WidePath(path)); }
+
+std::vector<std::string> WriteTree(const std::string& folder, const std::string& bytes,
+                                   const std::string& names) {
+  std::vector<std::string> files;
+  for (std::size_t at = 0, end = 0; at <= names.size(); at = end + 1) {
+    end = std::min(names.find('|', at), names.size());
+    const std::string path = folder + names.substr(at, end - at);
+    for (std::size_t i = 0; i < path.size(); i += ::IsDBCSLeadByte(path[i]) ? 2 : 1)
+      if (path[i] == '\\') ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    if (path.back() != '\\' && WriteFileBytes(path, bytes)) files.push_back(path);
+  }
+  return files;
+}
 
 bool NewFileLeftIn(const std::string& folder) {
   WIN32_FIND_DATAA data;

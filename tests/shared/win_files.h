@@ -4,6 +4,7 @@
 // through the wide ones for names the code page cannot hold.
 
 #include <string>
+#include <vector>
 
 // A new folder in the temporary folder, removed with everything in it when
 // the object goes.
@@ -33,6 +34,10 @@ std::wstring WidePath(const std::string& ansiPath);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::string& path);
+// Writes bytes to each "|"-separated name below folder, making the folders on
+// the way; a name ending in "\" is a folder alone. The files' paths, in order.
+std::vector<std::string> WriteTree(const std::string& folder, const std::string& bytes,
+                                   const std::string& names);
 
 // True when a writer left a new file ("~" and hex digits) in folder.
 bool NewFileLeftIn(const std::string& folder);

@@ -55,6 +55,24 @@ BOOL AnswerInAnsi(OPENFILENAMEW& wide, const std::function<BOOL(OPENFILENAMEA&)>
   return TRUE;
 }
 
+const char kByteEdit[] = "tewo.byteEdit";
+
+// Windows' ANSI edit over this system's, which counts characters: selections in bytes.
+LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
+  const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEdit));
+  if (message != EM_GETSEL && message != EM_SETSEL)
+    return ::CallWindowProcA(original, edit, message, wp, lp);
+  const std::string text = GetWindowTextString(edit);
+  auto chars = [&](WPARAM at) {
+    return static_cast<int>(at) < 0 ? at : tewo::CharCountBefore(text, at);
+  };
+  if (message == EM_SETSEL) return ::CallWindowProcA(original, edit, message, chars(wp), chars(lp));
+  ::CallWindowProcA(original, edit, message, wp, lp);
+  for (auto* at : {reinterpret_cast<DWORD*>(wp), reinterpret_cast<DWORD*>(lp)})
+    if (at != nullptr) *at = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, *at));
+  return 0;
+}
+
 }  // namespace
 
 BOOL FakeSystem::GetOpenFileName(OPENFILENAMEW& ofn) {
@@ -101,31 +119,6 @@ BOOL AnswerFileDialog(OPENFILENAMEW& ofn, const std::wstring& folder,
   std::wmemcpy(ofn.lpstrFile, buffer.data(), buffer.size());
   return TRUE;
 }
-
-namespace {
-
-const char kByteEdit[] = "tewo.byteEdit";
-
-// Windows' ANSI edit over this system's, which counts characters: its
-// selection is given and taken in bytes.
-LRESULT CALLBACK ByteEditProc(HWND edit, UINT message, WPARAM wp, LPARAM lp) {
-  const auto original = reinterpret_cast<WNDPROC>(::GetPropA(edit, kByteEdit));
-  if (message != EM_GETSEL && message != EM_SETSEL) {
-    return ::CallWindowProcA(original, edit, message, wp, lp);
-  }
-  const std::string text = GetWindowTextString(edit);
-  auto chars = [&](WPARAM at) {
-    return static_cast<int>(at) < 0 ? at : tewo::CharCountBefore(text, at);
-  };
-  if (message == EM_SETSEL) return ::CallWindowProcA(original, edit, message, chars(wp), chars(lp));
-  ::CallWindowProcA(original, edit, message, wp, lp);
-  for (auto* at : {reinterpret_cast<DWORD*>(wp), reinterpret_cast<DWORD*>(lp)}) {
-    if (at != nullptr) *at = static_cast<DWORD>(tewo::ByteOffsetOfChar(text, *at));
-  }
-  return 0;
-}
-
-}  // namespace
 
 bool FakeSystem::EditCountsCharacters(HWND edit) {
   if (!editsCountBytes) return ::IsWindowUnicode(edit) || AnsiEditsCountCharacters();

@@ -27,8 +27,7 @@ class FakeSystem final : public ISystem {
   PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
   SHORT GetKeyState(int virtualKey) override;
   const tewo::FileCalls& Files() override { return files ? *files : system_; }
-  // As the system counts, unless editsCountBytes makes each edit asked
-  // about count its selection in bytes, as Windows' ANSI edits do.
+  // As the system's edits count, or with editsCountBytes in bytes, as Windows' ANSI edits do.
   bool EditCountsCharacters(HWND edit) override;
   const tewo::ProgramCalls& Programs() override { return programs ? *programs : systemPrograms_; }
   void ExitProcess(UINT exitCode) override { exitCodes.push_back(exitCode); }

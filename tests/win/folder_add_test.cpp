@@ -34,14 +34,9 @@ struct WindowsFolderCalls : tewo::FileCalls {
 // folder browser and the question.
 TEST_F(MainDialogTest, AddFolderWalksTheRealTree) {
   const std::string project = folder_ / "proj";
-  for (const char* dir :
-       {"", "\\sub", "\\表", "\\empty", "\\cloud", "\\junction", "\\again", "\\$RECYCLE.BIN"}) {
-    ::CreateDirectoryA((project + dir).c_str(), nullptr);
-  }
-  for (const char* name : {"b.DXF", "a.dxf", "c.dwg", "sub\\s.dxf", "表\\x.dxf", "cloud\\c.dxf",
-                           "junction\\j.dxf", "again\\g.dxf", "$RECYCLE.BIN\\$Ia.dxf"}) {
-    WriteFileBytes(project + "\\" + name, "");
-  }
+  WriteTree(project + "\\", "",
+            "b.DXF|a.dxf|c.dwg|sub\\s.dxf|表\\x.dxf|empty\\|cloud\\c.dxf|junction\\j.dxf|"
+            "again\\g.dxf|$RECYCLE.BIN\\$Ia.dxf");
   WriteFileBytes(WidePath(project) + L"\\caf\u00E9.dxf", "");  // "é": not in Shift-JIS
   AddEntries({project + "\\A.DXF"});                           // listed, in another case
   dialog_->sourceFolder = project + "\\";

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A registry of the test's own under HKEY_LOCAL_MACHINE, and the programs
-// that would have been started ("program|command line|folder").
+// A registry under HKEY_LOCAL_MACHINE, and the programs started ("program|command line|folder").
 struct FakePrograms : tewo::ProgramCalls {
   std::vector<std::wstring> SubkeyNames(const std::wstring& key) const override {
     std::vector<std::wstring> names;
@@ -43,12 +42,9 @@ const std::wstring kAcad = L"SOFTWARE\\Autodesk\\AutoCAD\\";
 
 TEST(AutoCadInstallations, NewestFirstWhereTheProgramIsThere) {
   TempFolder folder;
-  for (const std::string program :
-       {"a2018\\acad.exe", "a2024\\acad.exe", "a2023\\acad.exe", "lt2023\\acadlt.exe",
-        "r9\\acad.exe", "ltasfull\\acad.exe", "empty\\"}) {
-    ::CreateDirectoryA((folder / program.substr(0, program.find('\\'))).c_str(), nullptr);
-    WriteFileBytes(folder / program, "stand-in");  // "empty" stays empty
-  }
+  WriteTree(folder / "", "stand-in",
+            "a2018\\acad.exe|a2024\\acad.exe|a2023\\acad.exe|lt2023\\acadlt.exe|r9\\acad.exe|"
+            "ltasfull\\acad.exe|empty\\");
   const std::wstring lt = L"SOFTWARE\\Autodesk\\AutoCAD LT\\", root = WidePath(folder / "");
   // key, value name of the folder, folder, product name
   const std::tuple<std::wstring, std::wstring, std::wstring, std::wstring> rows[] = {
@@ -78,20 +74,23 @@ TEST(AutoCadInstallations, NewestFirstWhereTheProgramIsThere) {
 // The steps left for the run dialog, taken one a timer tick in whatever loop
 // runs (the dialog's modal loop), each given the dialog once it is open.
 std::vector<std::function<void(HWND)>> pending;
+std::vector<int> focus;  // the control that had it, at each step
 
 void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
   HWND dialog = ::FindWindowW(nullptr, L"AutoCADで実行");
   if (pending.empty() || dialog == nullptr) return;
   ::SetForegroundWindow(dialog);
+  focus.push_back(::GetDlgCtrlID(::GetFocus()));
   const std::function<void(HWND)> step = pending.front();
   pending.erase(pending.begin());
   step(dialog);
 }
 
-// A key typed into control id of the dialog, focused as the dialog does.
+// A key typed into control id (0: the one focused) of the dialog, focused as the dialog does.
 std::function<void(HWND)> Key(int id, WORD key, bool alt = false) {
   return [=](HWND dialog) {
-    ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)), TRUE);
+    const auto control = reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id));
+    if (id != 0) ::SendMessageW(dialog, WM_NEXTDLGCTL, control, TRUE);
     TypeKey(key, alt);
   };
 }
@@ -111,13 +110,11 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
   Command(ID_RUN_AUTOCAD);
   EXPECT_EQ(fake_->MessageTexts(), std::vector<std::string>{"先にｽｸﾘﾌﾟﾄを保存してください。"});
 
-  for (const char* sub : {"out", "src", "scripts", "acad", "acad25"})
-    ::CreateDirectoryA((folder_ / sub).c_str(), nullptr);
+  WriteTree(folder_ / "", FactoryTemplateFile(),
+            "out\\|scripts\\|acad\\acad.exe|acad\\picked.exe|acad25\\acad.exe|src\\a.dxf|"
+            "src\\b.dxf|src\\c.dxf|tewoc.ini");
   const std::string acad = folder_ / "acad\\acad.exe", other = folder_ / "acad\\picked.exe";
   const std::string src = folder_ / "src\\", out = folder_ / "out\\";
-  for (const std::string& file : {acad, other, folder_ / "acad25\\acad.exe", src + "a.dxf",
-                                  src + "b.dxf", src + "c.dxf", folder_ / "tewoc.ini"})
-    WriteFileBytes(file, FactoryTemplateFile());
   AddEntries({src + "a.dxf", src + "b.dxf", src + "c.dxf"});
   SetText(IDC_DESTINATION, out);
   const std::string script = folder_ / "scripts\\s.scr";
@@ -141,14 +138,8 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
   for (auto cancel :
        {Key(IDC_RUN_PROGRAMS, VK_ESCAPE), Key(IDC_RUN_BROWSE, VK_ESCAPE), Key(IDOK, VK_F4, true)})
     EXPECT_EQ(run({cancel}), 1u);
-  std::vector<int> focus;  // the control that had it, at each key
-  const auto press = [&focus](WORD key) {
-    return [&focus, key](HWND) {
-      focus.push_back(::GetDlgCtrlID(::GetFocus()));
-      TypeKey(key);
-    };
-  };
-  run({press(VK_TAB), press(VK_TAB), press(VK_TAB), press(VK_TAB), press(VK_RETURN)});
+  focus.clear();
+  run({Key(0, VK_TAB), Key(0, VK_TAB), Key(0, VK_TAB), Key(0, VK_TAB), Key(0, VK_RETURN)});
   EXPECT_EQ(focus,
             (std::vector<int>{IDC_RUN_PROGRAMS, IDC_RUN_BROWSE, IDOK, IDCANCEL, IDC_RUN_PROGRAMS}));
   EXPECT_EQ(registry.started, std::vector<std::wstring>{WidePath(acad) + L"|\"" + WidePath(acad) +
@@ -172,8 +163,7 @@ TEST_F(MainDialogTest, SaveRunCheckAndSaveTheFailuresAgain) {
   EXPECT_EQ(registry.started.back().rfind(WidePath(acad) + L"|", 0), 0u);
 
   // The stand-in converts a and c; b stops it.
-  WriteFileBytes(out + "a.dwg", "");
-  WriteFileBytes(out + "c.dwg", "");
+  WriteTree(out, "", "a.dwg|c.dwg");
   fake_->messages.clear();
   fake_->onMessage = [](const ShownMessage&) { return IDYES; };
   Command(ID_CHECK_RESULTS);

@@ -1,11 +1,6 @@
-#include <windows.h>
-#include <shlobj.h>
-
 #include <cstring>
 #include <new>
-#include <sstream>
 
-#include "common/path_split.h"
 #include "framework/ansi_name.h"
 #include "win/keyboard.h"
 #include "win/main_dialog_fixture.h"
@@ -406,20 +401,19 @@ TEST_F(SaveScriptTest, ExistingOutputsAreCountedBeforeTheSaveDialog) {
   // the user asked first, also when their folder cannot be listed (1), and
   // when neither it nor they can be looked at (2). A look-alike is no match.
   const std::string src = folder_ / "src\\";
-  ::CreateDirectoryA(src.c_str(), nullptr);
-  WriteFileBytes(src + "a.dxf", "drawing");
+  WriteTree(src, "drawing", "a.dxf");
   WriteFileBytes(WidePath(src) + L"Stra\u00DFe.dxf", "drawing");
   dialog_->SourceList().ResetContent();
   AddEntries({src + "A.DXF", src + "gone.dxf", "Q:\\gone\\b.dxf", src + "Strase.dxf"});
   calls.pretend = false;
   answer = IDCANCEL;
   const int saveDialogs = fake_->saveDialogs;
-  for (const auto& [refused, question] :
-       {std::pair<int, const char*>{
-            0,
-            "変換元ﾌｧｲﾙが3個見つかりません。\nAutoCADが途中で止まります。ｽｸﾘﾌﾟﾄを保存しますか？"},
-        {1, "変換元ﾌｧｲﾙが3個見つかりません。\n"},
-        {2, "変換元ﾌｧｲﾙを確認できませんでした。\nないﾌｧｲﾙがあるとAutoCADが途中で止まります。"}}) {
+  const std::string gone = "変換元ﾌｧｲﾙが3個見つかりません。\n";
+  const std::pair<int, std::string> goneRows[] = {
+      {0, gone + "AutoCADが途中で止まります。ｽｸﾘﾌﾟﾄを保存しますか？"},
+      {1, gone},
+      {2, "変換元ﾌｧｲﾙを確認できませんでした。\nないﾌｧｲﾙがあるとAutoCADが途中で止まります。"}};
+  for (const auto& [refused, question] : goneRows) {
     calls.refused = refused;
     questions.clear();
     Save();
@@ -547,8 +541,7 @@ TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
   ::Sleep(50);
   WriteFileBytes(script, "script");
   ::Sleep(50);
-  WriteFileBytes(out + "a.dwg", "");
-  WriteFileBytes(out + "D.DWG", "another letter case; c.dwg is missing");
+  WriteTree(out, "", "a.dwg|D.DWG");  // D: another letter case; c.dwg is missing
   AddEntries({"C:\\s\\a.dxf", "C:\\s\\b.dxf", "C:\\s\\c.dxf", "C:\\s\\d.dxf"});
   RefusingCalls calls;
   calls.pretend = false;
@@ -582,10 +575,6 @@ TEST_F(SaveScriptTest, CheckSelectsTheEntriesNotConverted) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Folder making through the file calls: call number failingCall is refused.
 struct FolderCalls : tewo::FileCalls {
   int failingCall = 0;
@@ -603,19 +592,12 @@ TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
   const std::string proj = folder_ / "p", out = Destination() + "\\";
   std::vector<std::string> entries;
   const auto addDrawings = [&](const std::string& names) {
-    entries.clear();
+    entries = WriteTree(proj + "\\", "drawing", names);
     dialog_->SourceList().ResetContent();
-    std::stringstream list(names);
-    for (std::string name; std::getline(list, name, '|');) {
-      entries.push_back(proj + "\\" + name);
-      ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(entries.back()).c_str(), nullptr);
-      WriteFileBytes(entries.back(), "drawing");
-    }
     AddEntries(entries);
   };
   addDrawings("1F\\平面図.dwg|2F\\平面図.dwg|表紙.dwg");
-  ::CreateDirectoryA((out + "1F").c_str(), nullptr);
-  WriteFileBytes(out + "1F\\平面図.dxf", "converted before");
+  WriteTree(out, "converted before", "1F\\平面図.dxf");
   ::SendMessageA(Item(IDC_DWG_TO_DXF), BM_CLICK, 0, 0);
   dialog_->sourceFolder = proj + "\\";
   SetText(IDC_DESTINATION, Destination());
@@ -632,34 +614,28 @@ TEST_F(SaveScriptTest, KeptTreeWorkedExampleAndRefusals) {
   EXPECT_EQ(Text(IDC_STATUS), std::string(kSaved) + "\nﾌｫﾙﾀﾞを1個作成しました。");
 
   const std::string deep = out + std::string(100, 'd'), L(150, 'L');
-  const struct {
-    std::string entries, destination;
-    int failingCall;
-    std::string message;
-    int selected;
-    const char* there;  // folders below the destination afterwards
-  } kRows[] = {
+  // entries, destination, failing call, message, selection, folders below the destination after
+  const std::tuple<std::string, std::string, int, std::string, int, std::string> kRows[] = {
       {"a\\x.dwg|" + L + "\\y.dwg", deep + "\\", 0,
        "変換先のﾊﾟｽが長すぎるため保存できません！\n" + proj + "\\" + L + "\\y.dwg", 1, ""},
       {"a\\b\\x.dwg|c\\y.dwg", out, 2, kNotMade + out + "a\\b", -1, "a "},
       {"a\\b\\x.dwg|f\\y.dwg", out, 0, kNotMade + out + "f", -1, "a a\\b "},  // f: a file
   };
-  for (const auto& row : kRows) {
+  for (const auto& [names, destination, failingCall, message, selected, folders] : kRows) {
     RemoveTree(Destination());
-    ::SHCreateDirectoryExA(nullptr, tewo::FolderOf(row.destination).c_str(), nullptr);
-    WriteFileBytes(row.destination + "f", "a file where a folder is needed");
+    WriteTree(destination, "a file where a folder is needed", "f");
     FolderCalls calls;
-    calls.failingCall = row.failingCall;
+    calls.failingCall = failingCall;
     fake_->files = &calls;
-    addDrawings(row.entries);
-    SetText(IDC_DESTINATION, row.destination);
+    addDrawings(names);
+    SetText(IDC_DESTINATION, destination);
     Save();
-    EXPECT_EQ(fake_->MessageTexts().back(), row.message) << row.entries;
-    EXPECT_EQ(Selected(), row.selected < 0 ? std::vector<int>{} : std::vector<int>{row.selected});
+    EXPECT_EQ(fake_->MessageTexts().back(), message) << names;
+    EXPECT_EQ(Selected(), selected < 0 ? std::vector<int>{} : std::vector<int>{selected});
     std::string there;
     for (std::string folder : {"a", "a\\b", "c"})
-      there += FileExists(row.destination + folder) ? folder + " " : "";
-    EXPECT_EQ(there, row.there) << row.entries;
+      there += FileExists(destination + folder) ? folder + " " : "";
+    EXPECT_EQ(there, folders) << names;
   }
   fake_->files = nullptr;
 }
