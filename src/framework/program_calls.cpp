@@ -1,27 +1,26 @@
 #include "framework/program_calls.h"
 
+#include "framework/gdi.h"
+
 namespace tewo {
 
 namespace {
 
-class RegistryKey {
- public:
-  explicit RegistryKey(const std::wstring& key) {
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key_) !=
-        ERROR_SUCCESS) {
-      key_ = nullptr;
-    }
-  }
-  ~RegistryKey() {
-    if (key_ != nullptr) ::RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
+struct CloseRegistryKey {
+  void operator()(HKEY key) const { ::RegCloseKey(key); }
 };
+using ScopedRegistryKey = ScopedHandle<HKEY, CloseRegistryKey>;
+
+// A key of HKEY_LOCAL_MACHINE in the 64-bit view, read only; null when it
+// cannot be opened.
+ScopedRegistryKey OpenMachineKey(const std::wstring& key) {
+  HKEY opened = nullptr;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &opened) !=
+      ERROR_SUCCESS) {
+    return ScopedRegistryKey();
+  }
+  return ScopedRegistryKey(opened);
+}
 
 // Closes the handles of a started process: the tool does not wait for it.
 class ProcessHandles {
@@ -36,7 +35,7 @@ class ProcessHandles {
 }  // namespace
 
 std::vector<std::wstring> ProgramCalls::SubkeyNames(const std::wstring& key) const {
-  const RegistryKey opened(key);
+  const ScopedRegistryKey opened = OpenMachineKey(key);
   std::vector<std::wstring> names;
   if (opened.get() == nullptr) return names;
   DWORD longest = 0;
@@ -57,7 +56,7 @@ std::vector<std::wstring> ProgramCalls::SubkeyNames(const std::wstring& key) con
 
 std::optional<std::wstring> ProgramCalls::StringValue(const std::wstring& key,
                                                       const std::wstring& name) const {
-  const RegistryKey opened(key);
+  const ScopedRegistryKey opened = OpenMachineKey(key);
   if (opened.get() == nullptr) return std::nullopt;
   // The value may change between the two calls: asked again until it fits.
   for (int attempt = 0; attempt < 4; ++attempt) {
